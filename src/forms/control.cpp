@@ -1,0 +1,188 @@
+#include "forms/control.h"
+
+#include <algorithm>
+
+#include "forms/form.h"
+
+namespace tarvel::forms {
+
+std::u32string toU32(const std::string& s) {
+    std::u32string out;
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        char32_t cp = c;
+        size_t extra = 0;
+        if (c >= 0xF0) {
+            cp = c & 0x07;
+            extra = 3;
+        } else if (c >= 0xE0) {
+            cp = c & 0x0F;
+            extra = 2;
+        } else if (c >= 0xC0) {
+            cp = c & 0x1F;
+            extra = 1;
+        }
+        ++i;
+        for (size_t k = 0; k < extra && i < s.size(); ++k, ++i)
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
+        out += cp;
+    }
+    return out;
+}
+
+std::string toU8(const std::u32string& s) {
+    std::string out;
+    for (char32_t cp : s) {
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+Control::Control(Form& form, std::string name, ControlKind kind, Control* container)
+    : form_(form), name_(std::move(name)), kind_(kind), container_(container) {
+    if (kind == ControlKind::TextBox)
+        back_ = colors::Window;
+}
+
+void Control::setText(const std::string& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    if (kind_ == ControlKind::TextBox) {
+        selStart_ = length();
+        selLength_ = 0;
+    }
+    if (onChange)
+        onChange();
+}
+
+int Control::length() const { return static_cast<int>(toU32(text_).size()); }
+
+void Control::setValue(int value) {
+    if (kind_ == ControlKind::OptionButton) {
+        if (value == 0) {
+            value_ = 0;
+            return;
+        }
+        for (Control* other : form_.controls()) {
+            if (other != this && other->kind_ == ControlKind::OptionButton &&
+                other->container_ == container_)
+                other->value_ = 0;
+        }
+        value_ = 1;
+        if (onClick)
+            onClick();
+        return;
+    }
+    if (value == value_)
+        return;
+    value_ = value;
+    if (kind_ == ControlKind::CheckBox && onClick)
+        onClick();
+}
+
+void Control::press() {
+    if (onClick)
+        onClick();
+}
+
+void Control::setSelection(int start, int length) {
+    const int n = this->length();
+    selStart_ = std::clamp(start, 0, n);
+    selLength_ = std::clamp(length, 0, n - selStart_);
+}
+
+void Control::selectAll() { setSelection(0, length()); }
+
+bool Control::reachable() const {
+    for (const Control* c = this; c; c = c->container_) {
+        if (!c->visible_ || !c->enabled_)
+            return false;
+    }
+    return true;
+}
+
+bool Control::canTakeFocus() const {
+    switch (kind_) {
+    case ControlKind::TextBox:
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+    case ControlKind::CommandButton:
+    case ControlKind::TabStrip:
+        return reachable();
+    default:
+        return false;
+    }
+}
+
+bool Control::hasFocus() const { return form_.focused() == this; }
+
+void Control::setTextKeepCaret(const std::u32string& text, int caret) {
+    const std::string utf8 = toU8(text);
+    const bool changed = utf8 != text_;
+    text_ = utf8;
+    selStart_ = caret;
+    selLength_ = 0;
+    if (changed && onChange)
+        onChange();
+}
+
+void Control::editInsert(const std::u32string& chars) {
+    if (readOnly_)
+        return;
+    std::u32string t = toU32(text_);
+    t.replace(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_), chars);
+    setTextKeepCaret(t, selStart_ + static_cast<int>(chars.size()));
+}
+
+void Control::editKey(int keyCode) {
+    std::u32string t = toU32(text_);
+    const int n = static_cast<int>(t.size());
+    switch (keyCode) {
+    case 8: // Backspace
+    case 46: // Delete
+        if (readOnly_)
+            return;
+        if (selLength_ > 0) {
+            t.erase(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_));
+            setTextKeepCaret(t, selStart_);
+        } else if (keyCode == 8 && selStart_ > 0) {
+            t.erase(static_cast<size_t>(selStart_ - 1), 1);
+            setTextKeepCaret(t, selStart_ - 1);
+        } else if (keyCode == 46 && selStart_ < n) {
+            t.erase(static_cast<size_t>(selStart_), 1);
+            setTextKeepCaret(t, selStart_);
+        }
+        return;
+    case 36: // Home
+        setSelection(0, 0);
+        return;
+    case 35: // End
+        setSelection(n, 0);
+        return;
+    case 37: // Left
+        setSelection(selLength_ > 0 ? selStart_ : selStart_ - 1, 0);
+        return;
+    case 39: // Right
+        setSelection(selLength_ > 0 ? selStart_ + selLength_ : selStart_ + 1, 0);
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace tarvel::forms

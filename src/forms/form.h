@@ -1,0 +1,105 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+#include "forms/platform.h"
+#include "forms/toolbar.h"
+
+namespace tarvel::forms {
+
+class Application;
+
+// A window model: its controls by name, its focus, whether it is shown and how.
+class Form {
+public:
+    Form(Application& app, std::string name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    Application& app() const { return app_; }
+    Platform& platform() const;
+
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& c) { caption_ = c; }
+
+    // Controls, registered by name ("txtInvest", "txtGp(3)").
+    Control& add(const std::string& name, ControlKind kind, Control* container = nullptr);
+    Toolbar& addToolbar(const std::string& name, Control* container = nullptr);
+    Control* find(const std::string& name) const;
+    const std::vector<Control*>& controls() const { return order_; }
+
+    // Window state.
+    bool shown() const { return shown_; }
+    bool modal() const { return modal_; }
+    // Shows the window modelessly.
+    void show();
+    // Shows it modally: returns when it has been hidden or unloaded.
+    void showModal();
+    void hide();
+    // Unloads the window (runs its unload handler); the application destroys it.
+    void unload();
+
+    // Placement in twips.
+    int left = 0, top = 0, width = 0, height = 0;
+    int helpContextId = 0;
+
+    // Focus: moving it runs the old control's lost-focus handler and then the new one's
+    // got-focus handler. A request for a control that cannot take the focus does nothing.
+    Control* focused() const { return focused_; }
+    bool setFocus(Control& control);
+
+    // Key preview: the window sees every key before its focused control.
+    bool keyPreview = false;
+    std::function<void(int& keyCode, int shift)> onKeyDown;
+    std::function<void(int& keyCode, int shift)> onKeyUp;
+    std::function<int(int keyAscii)> onKeyPress;
+
+    // Load and unload handlers of the concrete window.
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    // The close box: returns false when the window refuses to close.
+    virtual bool Form_QueryUnload() { return true; }
+
+    // What a user does. Each checks that the user could do it and throws UserActionError
+    // with a reason when not.
+    void userClick(Control& control);
+    void userDblClick(Control& control);
+    void userFocus(Control& control);
+    void userType(Control& box, const std::string& text);
+    void userKey(Control& control, int keyCode, int shift = 0);
+    void userKeyHere(int keyCode, int shift = 0);
+    void userPaste(Control& box, const std::string& text);
+    void userClickToolbar(Toolbar& toolbar, const std::string& key);
+    void userClose();
+    // Throws UserActionError when the user could not reach the control now.
+    void requireReachable(const Control& control) const;
+
+private:
+    void typeCharacter(Control& box, char32_t c);
+    void pressKey(Control* target, int keyCode, int shift);
+    void openMenuPath(Control& item);
+
+    Application& app_;
+    std::string name_;
+    std::string caption_;
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::vector<Control*> order_;
+    std::map<std::string, Control*> byName_;
+    Control* focused_ = nullptr;
+    bool shown_ = false;
+    bool modal_ = false;
+};
+
+class UserActionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace tarvel::forms

@@ -1,0 +1,201 @@
+#include "forms/number_text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace tarvel::forms {
+namespace {
+
+// A decimal value as sign, digit string and the position of the decimal point within it
+// (digits "12345" with point 2 is 123.45... read as 12.345 when point is 2).
+struct Decimal {
+    bool negative = false;
+    std::string digits; // without leading zeros except a lone "0"
+    int point = 0;      // number of digits before the decimal point (may be <= 0 or > size)
+};
+
+// x rounded to 15 significant digits, as an exact decimal.
+Decimal toDecimal15(double x) {
+    Decimal d;
+    if (x == 0 || !std::isfinite(x)) {
+        d.digits = "0";
+        d.point = 1;
+        return d;
+    }
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", x);
+    std::string s(buf);
+    if (s[0] == '-') {
+        d.negative = true;
+        s.erase(0, 1);
+    }
+    const auto e = s.find('e');
+    const int exponent = std::stoi(s.substr(e + 1));
+    std::string mantissa = s.substr(0, e);
+    mantissa.erase(1, 1); // the "." after the first digit
+    d.digits = mantissa;
+    d.point = exponent + 1;
+    return d;
+}
+
+// Rounds half away from zero to the given number of decimals; returns the integer part and
+// the decimal part as digit strings.
+void roundDecimal(const Decimal& d, int decimals, std::string& integerPart,
+                  std::string& fractionPart) {
+    // Lay the digits out as a fixed string with exactly `decimals` decimals plus one guard.
+    std::string whole; // integer digits
+    std::string frac;  // all fraction digits
+    if (d.point <= 0) {
+        whole = "0";
+        frac = std::string(static_cast<size_t>(-d.point), '0') + d.digits;
+    } else if (d.point >= static_cast<int>(d.digits.size())) {
+        whole = d.digits + std::string(static_cast<size_t>(d.point) - d.digits.size(), '0');
+    } else {
+        whole = d.digits.substr(0, static_cast<size_t>(d.point));
+        frac = d.digits.substr(static_cast<size_t>(d.point));
+    }
+    bool roundUp = false;
+    if (static_cast<int>(frac.size()) > decimals) {
+        roundUp = frac[static_cast<size_t>(decimals)] >= '5';
+        frac.resize(static_cast<size_t>(decimals));
+    }
+    frac.append(static_cast<size_t>(decimals) - frac.size(), '0');
+    if (roundUp) {
+        std::string all = whole + frac;
+        int i = static_cast<int>(all.size()) - 1;
+        for (; i >= 0; --i) {
+            if (all[static_cast<size_t>(i)] == '9') {
+                all[static_cast<size_t>(i)] = '0';
+            } else {
+                ++all[static_cast<size_t>(i)];
+                break;
+            }
+        }
+        if (i < 0)
+            all.insert(all.begin(), '1');
+        whole = all.substr(0, all.size() - frac.size());
+        frac = all.substr(all.size() - frac.size());
+    }
+    const auto firstNonZero = whole.find_first_not_of('0');
+    whole = firstNonZero == std::string::npos ? "" : whole.substr(firstNonZero);
+    integerPart = whole;
+    fractionPart = frac;
+}
+
+std::string group(const std::string& digits) {
+    std::string out;
+    const size_t n = digits.size();
+    for (size_t i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += '.';
+        out += digits[i];
+    }
+    return out;
+}
+
+} // namespace
+
+std::string fmt(double x, std::string_view pattern) {
+    const auto dot = pattern.find('.');
+    const std::string_view intPattern = pattern.substr(0, dot);
+    const std::string_view fracPattern =
+        dot == std::string_view::npos ? std::string_view{} : pattern.substr(dot + 1);
+    const bool grouping = intPattern.find(',') != std::string_view::npos;
+    int minDigits = 0;
+    for (char c : intPattern)
+        minDigits += c == '0';
+    int decimals = 0;
+    for (char c : fracPattern)
+        decimals += c == '0';
+
+    const Decimal d = toDecimal15(x);
+    std::string whole, frac;
+    roundDecimal(d, decimals, whole, frac);
+    const bool zero = whole.empty() && frac.find_first_not_of('0') == std::string::npos;
+    if (static_cast<int>(whole.size()) < minDigits)
+        whole.insert(0, static_cast<size_t>(minDigits) - whole.size(), '0');
+    std::string out = d.negative && !zero ? "-" : "";
+    out += grouping ? group(whole) : whole;
+    if (decimals > 0)
+        out += "," + frac;
+    return out;
+}
+
+std::string plainText(double x) {
+    if (x == 0 || !std::isfinite(x))
+        return "0";
+    const Decimal d = toDecimal15(x);
+    std::string digits = d.digits;
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out = d.negative ? "-" : "";
+    const int n = static_cast<int>(digits.size());
+    if (d.point > 15 || d.point < -14) {
+        // Very large or very small: mantissa and exponent, as "1,5E+16".
+        out += digits.substr(0, 1);
+        if (n > 1)
+            out += "," + digits.substr(1);
+        const int exponent = d.point - 1;
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
+        return out + buf;
+    }
+    if (d.point <= 0)
+        return out + "0," + std::string(static_cast<size_t>(-d.point), '0') + digits;
+    if (d.point >= n)
+        return out + digits + std::string(static_cast<size_t>(d.point - n), '0');
+    return out + digits.substr(0, static_cast<size_t>(d.point)) + "," +
+           digits.substr(static_cast<size_t>(d.point));
+}
+
+double num(std::string_view text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    auto fail = [&]() -> double { throw ConversionError(std::string(text)); };
+    while (i < n && text[i] == ' ')
+        ++i;
+    std::string plain;
+    if (i < n && (text[i] == '-' || text[i] == '+')) {
+        if (text[i] == '-')
+            plain += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    bool intDigit = false;
+    for (; i < n && (std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.'); ++i) {
+        if (text[i] != '.') {
+            plain += text[i];
+            anyDigit = intDigit = true;
+        }
+    }
+    if (!intDigit)
+        plain += '0';
+    if (i < n && text[i] == ',') {
+        plain += '.';
+        ++i;
+        for (; i < n && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+            plain += text[i];
+            anyDigit = true;
+        }
+    }
+    while (i < n && text[i] == ' ')
+        ++i;
+    if (i != n || !anyDigit)
+        return fail();
+    double value = 0;
+    const char* first = plain.data();
+    const auto result = std::from_chars(first, first + plain.size(), value);
+    if (result.ec != std::errc() || result.ptr != first + plain.size() || !std::isfinite(value))
+        return fail();
+    return value == 0 ? 0.0 : value;
+}
+
+double divide(double a, double b) {
+    if (b == 0)
+        throw ArithmeticError("division by zero");
+    return a / b;
+}
+
+} // namespace tarvel::forms

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "forms/control.h"
+
+namespace tarvel::forms {
+
+enum class ToolbarItemKind { Button, Separator, Placeholder };
+
+struct ToolbarButton {
+    int position = 0; // 1-based
+    std::string key;  // "" for separators and placeholders
+    std::string toolTip;
+    ToolbarItemKind kind = ToolbarItemKind::Button;
+    bool enabled = true;
+};
+
+// A toolbar: buttons addressed by position and by key, each enabled on its own.
+class Toolbar : public Control {
+public:
+    Toolbar(Form& form, std::string name, Control* container);
+    using Control::setEnabled;
+
+    void addButton(const std::string& key, const std::string& toolTip);
+    void addSeparator();
+    void addPlaceholder();
+
+    const std::vector<ToolbarButton>& buttons() const { return buttons_; }
+    ToolbarButton* button(const std::string& key);
+    const ToolbarButton* button(const std::string& key) const;
+    bool isEnabled(const std::string& key) const;
+    void setEnabled(const std::string& key, bool enabled);
+    void enable(std::initializer_list<const char*> keys, bool enabled);
+
+    // Style bits of the toolbar (2048 is the flat look).
+    int style() const { return style_; }
+    void setStyle(int style) { style_ = style; }
+
+    // Runs the command of a button, as a click on it.
+    void click(const std::string& key);
+    std::function<void(const std::string& key)> onButtonClick;
+
+private:
+    std::vector<ToolbarButton> buttons_;
+    int style_ = 0;
+};
+
+} // namespace tarvel::forms

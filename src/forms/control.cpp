@@ -70,7 +70,9 @@ void Control::setText(const std::string& text) {
         onChange();
 }
 
-int Control::length() const { return static_cast<int>(toU32(text_).size()); }
+int Control::length() const {
+    return static_cast<int>(toU32(text_).size());
+}
 
 void Control::setValue(int value) {
     if (kind_ == ControlKind::OptionButton) {
@@ -106,7 +108,9 @@ void Control::setSelection(int start, int length) {
     selLength_ = std::clamp(length, 0, n - selStart_);
 }
 
-void Control::selectAll() { setSelection(0, length()); }
+void Control::selectAll() {
+    setSelection(0, length());
+}
 
 bool Control::reachable() const {
     for (const Control* c = this; c; c = c->container_) {
@@ -129,7 +133,9 @@ bool Control::canTakeFocus() const {
     }
 }
 
-bool Control::hasFocus() const { return form_.focused() == this; }
+bool Control::hasFocus() const {
+    return form_.focused() == this;
+}
 
 void Control::setTextKeepCaret(const std::u32string& text, int caret) {
     const std::string utf8 = toU8(text);
@@ -153,7 +159,7 @@ void Control::editKey(int keyCode) {
     std::u32string t = toU32(text_);
     const int n = static_cast<int>(t.size());
     switch (keyCode) {
-    case 8: // Backspace
+    case 8:  // Backspace
     case 46: // Delete
         if (readOnly_)
             return;

@@ -8,7 +8,9 @@ Form::Form(Application& app, std::string name) : app_(app), name_(std::move(name
 
 Form::~Form() = default;
 
-Platform& Form::platform() const { return app_.platform(); }
+Platform& Form::platform() const {
+    return app_.platform();
+}
 
 Control& Form::add(const std::string& name, ControlKind kind, Control* container) {
     owned_.push_back(std::make_unique<Control>(*this, name, kind, container));
@@ -32,7 +34,9 @@ Control* Form::find(const std::string& name) const {
     return it == byName_.end() ? nullptr : it->second;
 }
 
-void Form::show() { shown_ = true; }
+void Form::show() {
+    shown_ = true;
+}
 
 void Form::showModal() {
     shown_ = true;
@@ -43,9 +47,13 @@ void Form::showModal() {
     modal_ = false;
 }
 
-void Form::hide() { shown_ = false; }
+void Form::hide() {
+    shown_ = false;
+}
 
-void Form::unload() { app_.unload(name_); }
+void Form::unload() {
+    app_.unload(name_);
+}
 
 bool Form::setFocus(Control& control) {
     if (!control.canTakeFocus())

@@ -21,10 +21,10 @@ std::optional<KeyStroke> parseKey(std::string_view name) {
         std::string_view name;
         int code;
     };
-    static constexpr Named named[] = {{"Enter", Enter},   {"Escape", Escape}, {"Tab", Tab},
-                                      {"Backspace", Backspace}, {"Delete", Delete},
-                                      {"Home", Home},     {"End", End},       {"Left", Left},
-                                      {"Right", Right}};
+    static constexpr Named named[] = {
+        {"Enter", Enter},   {"Escape", Escape}, {"Tab", Tab}, {"Backspace", Backspace},
+        {"Delete", Delete}, {"Home", Home},     {"End", End}, {"Left", Left},
+        {"Right", Right}};
     for (const auto& n : named) {
         if (name == n.name) {
             stroke.code = n.code;

@@ -153,7 +153,9 @@ std::string plainText(double x) {
 double num(std::string_view text) {
     size_t i = 0;
     const size_t n = text.size();
-    auto fail = [&]() -> double { throw ConversionError(std::string(text)); };
+    auto fail = [&]() -> double {
+        throw ConversionError(std::string(text));
+    };
     while (i < n && text[i] == ' ')
         ++i;
     std::string plain;

@@ -6,8 +6,8 @@ Toolbar::Toolbar(Form& form, std::string name, Control* container)
     : Control(form, std::move(name), ControlKind::Toolbar, container) {}
 
 void Toolbar::addButton(const std::string& key, const std::string& toolTip) {
-    buttons_.push_back({static_cast<int>(buttons_.size()) + 1, key, toolTip,
-                        ToolbarItemKind::Button, true});
+    buttons_.push_back(
+        {static_cast<int>(buttons_.size()) + 1, key, toolTip, ToolbarItemKind::Button, true});
 }
 
 void Toolbar::addSeparator() {

@@ -38,8 +38,8 @@ void Form::requireReachable(const Control& control) const {
     if (Form* top = app_.modalTop(); top && top != this)
         throw UserActionError("window " + top->name() + " is modal over " + name_);
     for (const Control* c = &control; c; c = c->container()) {
-        const std::string what = c == &control ? "" : std::string(" (its ") + kindWord(*c) + " " +
-                                                          c->name() + ")";
+        const std::string what =
+            c == &control ? "" : std::string(" (its ") + kindWord(*c) + " " + c->name() + ")";
         if (!c->visible())
             throw UserActionError(control.name() + " is hidden" + what);
         if (!c->enabled())

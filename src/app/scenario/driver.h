@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+#include "forms/form.h"
+
+namespace tarvel::scenario {
+
+// Acts as a user on the windows and reads what the user sees. The headless driver works on
+// the window models directly; the widgets driver works on the real Qt widgets.
+class Driver {
+public:
+    virtual ~Driver() = default;
+
+    virtual void click(forms::Form& form, forms::Control& control) { form.userClick(control); }
+    virtual void dblclick(forms::Form& form, forms::Control& control) {
+        form.userDblClick(control);
+    }
+    virtual void focus(forms::Form& form, forms::Control& control) { form.userFocus(control); }
+    virtual void type(forms::Form& form, forms::Control& box, const std::string& text) {
+        form.userType(box, text);
+    }
+    virtual void key(forms::Form& form, forms::Control* control, int keyCode, int shift) {
+        if (control)
+            form.userKey(*control, keyCode, shift);
+        else
+            form.userKeyHere(keyCode, shift);
+    }
+    virtual void paste(forms::Form& form, forms::Control& box, const std::string& text) {
+        form.userPaste(box, text);
+    }
+    virtual void clickToolbar(forms::Form& form, forms::Toolbar& toolbar, const std::string& key) {
+        form.userClickToolbar(toolbar, key);
+    }
+    virtual void close(forms::Form& form) { form.userClose(); }
+
+    // What the user sees of a control: its caption or text.
+    virtual std::string shownText(forms::Control& control) { return control.text(); }
+    virtual std::string shownCaption(forms::Form& form) { return form.caption(); }
+    // Called after every step, so that a driver can bring its view up to date.
+    virtual void afterStep() {}
+};
+
+} // namespace tarvel::scenario

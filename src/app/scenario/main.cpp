@@ -1,0 +1,95 @@
+// tarvel-scenario: replays scenario files on the calculator's windows and checks what the
+// program shows and writes.
+#include <QTemporaryDir>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/scenario/runner.h"
+#include "app/scenario/widgets.h"
+
+namespace {
+
+std::string readFile(const std::string& path, bool& ok) {
+    std::ifstream in(path, std::ios::binary);
+    ok = static_cast<bool>(in);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace tarvel::scenario;
+    bool widgets = false;
+    std::string keep;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--widgets") {
+            widgets = true;
+        } else if (arg == "--keep" && i + 1 < argc) {
+            keep = argv[++i];
+        } else if (arg.starts_with("--")) {
+            std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n";
+            return 2;
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.empty()) {
+        std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n";
+        return 2;
+    }
+
+    DriverFactory factory = [](tarvel::calculator::Calculator&) {
+        return std::make_unique<Driver>();
+    };
+    std::unique_ptr<WidgetsSession> session;
+    if (widgets) {
+        session = startWidgets(argc, argv);
+        if (!session) {
+            std::cerr << "this build has no widgets\n";
+            return 2;
+        }
+        factory = [&](tarvel::calculator::Calculator& c) {
+            return session->makeDriver(c);
+        };
+    }
+
+    int passed = 0, failed = 0;
+    for (const std::string& file : files) {
+        bool ok = false;
+        const std::string text = readFile(file, ok);
+        Outcome outcome;
+        if (!ok) {
+            outcome = {false, 0, "cannot read the file"};
+        } else {
+            try {
+                const Script script = parseScript(text);
+                QTemporaryDir temporary;
+                std::string directory = temporary.path().toStdString();
+                if (!keep.empty()) {
+                    directory = keep;
+                    std::filesystem::create_directories(directory);
+                }
+                Runner runner(script, directory, factory);
+                outcome = runner.run();
+            } catch (const ScriptError& e) {
+                outcome = {false, e.line, e.message};
+            }
+        }
+        if (outcome.passed) {
+            ++passed;
+            std::cout << "PASS " << file << "\n";
+        } else {
+            ++failed;
+            std::cout << "FAIL " << file << ":" << outcome.line << ": " << outcome.message << "\n";
+        }
+    }
+    std::cout << passed << " passed, " << failed << " failed\n";
+    return failed == 0 ? 0 : 1;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "forms/platform.h"
+
+namespace tarvel::scenario {
+
+// A failed step: the runner reports it with its line. Not a std::exception, so that the
+// window models' handlers, which end quietly on their own failures, let it through.
+struct StepFailure {
+    std::string message;
+};
+
+// Something a user would notice: a message box, the text viewer, help, a print job, an
+// opened address. Each must be checked by a step.
+struct Effect {
+    std::string kind; // "message", "viewer", "help", "printed", "opened"
+    std::vector<std::string> fields;
+    std::string describe() const;
+};
+
+// A platform that records what the program shows instead of showing it, answers questions
+// from a queue, keeps the settings in memory and the files in a real directory.
+class RecordingPlatform : public forms::Platform {
+public:
+    explicit RecordingPlatform(const std::string& directory);
+    ~RecordingPlatform() override;
+
+    forms::MsgAnswer messageBox(forms::MsgIcon icon, forms::MsgButtons buttons,
+                                const std::string& title, const std::string& text) override;
+    std::string inputBox(const std::string& prompt, const std::string& title,
+                         const std::string& defaultText) override;
+    void beep() override { ++beeps; }
+    forms::SettingsStore& settings() override { return *settings_; }
+    forms::FileStore& files() override { return *files_; }
+    bool openTextViewer(const std::string& fileName) override;
+    void showHtmlHelp(const std::string& file, const std::string& page,
+                      const std::string& window) override;
+    void showClassicHelp(const std::string& file, int command) override;
+    void print(const forms::PrintJob& job) override;
+    std::optional<std::string> openAddress(const std::string& address) override;
+    void setBusy(bool) override {}
+    forms::ScreenSize screenSize() override { return {19200, 14400}; }
+    forms::Version version() override;
+    std::string programDirectory() override { return directory_; }
+    void runModal(forms::Form& form) override;
+
+    // Queued answers for question boxes and input boxes.
+    std::deque<std::string> answers;
+    std::deque<Effect> effects;
+    int beeps = 0;
+    // Files that another program holds open: writing them is refused.
+    std::set<std::string> locked;
+    // Runs the further steps of the scenario while a modal window is shown.
+    std::function<void(forms::Form&)> modalLoop;
+
+private:
+    std::string directory_;
+    std::unique_ptr<forms::SettingsStore> settings_;
+    std::unique_ptr<forms::FileStore> files_;
+};
+
+} // namespace tarvel::scenario

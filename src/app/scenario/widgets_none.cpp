@@ -1,0 +1,11 @@
+#include "app/scenario/widgets.h"
+
+namespace tarvel::scenario {
+
+#ifndef TARVEL_WITH_WIDGETS
+std::unique_ptr<WidgetsSession> startWidgets(int&, char**) {
+    return nullptr;
+}
+#endif
+
+} // namespace tarvel::scenario

@@ -1,0 +1,180 @@
+// The value box, the building name box, the category buttons and the chosen total.
+#include "calculator/calculator.h"
+#include "calculator/frm_gl.h"
+#include "forms/keys.h"
+#include "forms/number_text.h"
+
+namespace tarvel::calculator {
+
+using forms::fmt;
+using forms::MsgButtons;
+using forms::MsgIcon;
+
+void FrmGl::txtInvest_KeyDown(int& keyCode, int) {
+    if (keyCode != forms::keys::Enter)
+        return;
+    if (ReformatValueBox())
+        cmdCijena->press();
+}
+
+void FrmGl::txtInvest_Change() {
+    SharedState& s = state();
+    if (txtInvest->text().starts_with("."))
+        txtInvest->editKey(forms::keys::Delete);
+    if (txtInvest->text() == "," || txtInvest->text() == ".")
+        txtInvest->setText("");
+    const bool empty = txtInvest->text().empty();
+    if (isPlan()) {
+        ClearResults();
+        lblValutaFaza->setCaption("kn");
+        lblValuta->setCaption("kn");
+        txtKurs->setText(fmt(s.Kurs, "#,0.00"));
+        tlb1->enable({"KN", "DM"}, false);
+        if (!empty)
+            lblTekst->setCaption("Kliknite na tipku Cijena");
+    } else if (isSupervision()) {
+        for (forms::Control* c : {lblSumamin, lblOdabir, lblSumamax})
+            c->setVisible(false);
+        lblTekst->setCaption("Kliknite na tipku Cijena");
+    } else if (!empty) {
+        lblTekst->setCaption("Odaberite stupanj složenosti");
+        if (s.Struka == "Posebna")
+            lblTekst->setCaption("ODABERITE VRSTU USLUGE");
+    } else {
+        lblTekst->setCaption("Unesite vrijednost");
+    }
+}
+
+void FrmGl::txtInvest_GotFocus() {
+    SharedState& s = state();
+    ClearResults();
+    lblCmin->setCaption("0");
+    lblCmax->setCaption("0");
+    txtPopust->setText("0");
+    txtDodaj->setText("0");
+    for (int k = 1; k <= 5; ++k)
+        optK[k]->setValue(0);
+    for (int i = 1; i <= 8; ++i)
+        chkF[i]->setValue(1);
+    fraFaze->setEnabled(false);
+    tlb1->enable({"Min", "Max", "Odabir"}, false);
+
+    if (!s.Struka.empty())
+        TakeOverDiscipline();
+
+    if (!lblProjekt->caption().empty() && !txtInvest->text().empty()) {
+        lblTekst->setCaption("Odaberite stupanj složenosti");
+        if (!fraKat->visible()) {
+            if (isPlan())
+                lblTekst->setCaption("Unesite obračunske jedinice");
+            else if (isSupervision())
+                lblTekst->setCaption(lblSumamax->caption().empty() ? "Kliknite na tipku Cijena"
+                                                                   : "G O T O V O  ");
+        }
+    }
+}
+
+// The offer composer sent the user here for one discipline: the matching service is set up
+// and the discipline's value taken over.
+void FrmGl::TakeOverDiscipline() {
+    SharedState& s = state();
+    tlb1->setEnabled("Odstupminus", false);
+    struct Discipline {
+        const char* key;
+        const char* menuItem; // "" when no entry is applied
+        int label;            // offer value label copied; -1 the separate one; -2 none
+    };
+    static constexpr Discipline kDisciplines[] = {
+        {"Arh", "mnuAvisoko", 0},    {"Kons", "mnuGkons", -2}, {"Voda", "mnuSinst", 2},
+        {"Grijanje", "mnuSinst", 3}, {"Klima", "mnuSinst", 4}, {"Jakas", "mnuEinst", 5},
+        {"Kom", "mnuEinst", 6},      {"Trans", "mnuSinst", 7}, {"Auto", "mnuEinst", 9},
+        {"Ostalo", "", -1}};
+    if (s.Struka == "Posebna") {
+        ResetService();
+        txtInvest->setText(offerValue(8));
+        lblTekst->setCaption("ODABERITE VRSTU USLUGE");
+        return;
+    }
+    for (const Discipline& d : kDisciplines) {
+        if (s.Struka != d.key)
+            continue;
+        if (s.Struka == "Voda")
+            platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Pažnja",
+                                  "U ovoj proračunskoj vrijednosti su sadržane proračunske "
+                                  "vrijednosti instalacija vodovoda, odvodnje i plina.");
+        if (*d.menuItem)
+            ApplyEntry(*findEntry(d.menuItem));
+        if (d.label != -2)
+            txtInvest->setText(offerValue(d.label));
+        if (s.Struka == "Ostalo")
+            lblTekst->setCaption("ODABERITE VRSTU USLUGE");
+        break;
+    }
+    if (txtInvest->text() == "0,00") {
+        s.Struka = "";
+        txtInvest->setText("");
+        ResetService();
+    }
+}
+
+void FrmGl::txtNaziv_GotFocus() {
+    txtNaziv->selectAll();
+}
+
+void FrmGl::txtNaziv_LostFocus() {
+    if (txtNaziv->text().empty())
+        txtNaziv->setText("NAZIV GRAĐEVINE");
+}
+
+void FrmGl::CategoryChosen() {
+    SharedState& s = state();
+    txtDodaj->setText("0");
+    txtPopust->setText("0");
+    tlb1->setEnabled("Odstupminus", false);
+    s.TekstOdstupanja = "";
+    s.NapomenaOdabir = "";
+    s.PostotakOdstupanja = 0;
+    ClearChosenPrices();
+    cmdCijena->press();
+}
+
+void FrmGl::FocusChosenCategory() {
+    for (int k = 1; k <= 5; ++k) {
+        if (optK[k]->value())
+            setFocus(*optK[k]);
+    }
+}
+
+void FrmGl::lblOdabir_Change() {
+    tlb1->setEnabled("Pohrani", true);
+}
+
+void FrmGl::tlb1_ButtonClick(const std::string& key) {
+    if (key == "Cijena") {
+        if (ReformatValueBox())
+            cmdCijena->press();
+    } else if (key == "Izlaz") {
+        unload();
+        return;
+    } else {
+        // The other commands come with their windows.
+        return;
+    }
+    AfterCommand();
+}
+
+// After a command, the offer flow goes on with the next discipline of the offer composer.
+void FrmGl::AfterCommand() {
+    SharedState& s = state();
+    if (s.PostotakOdstupanja != 0)
+        return;
+    try {
+        if (s.Struka == "Kons" && forms::num(lblF[7]->caption()) == 27)
+            s.Struka = "";
+    } catch (const forms::ConversionError&) {
+    }
+    if (!s.Struka.empty())
+        setFocus(*txtInvest);
+}
+
+} // namespace tarvel::calculator

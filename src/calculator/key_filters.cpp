@@ -1,0 +1,19 @@
+#include "calculator/key_filters.h"
+
+namespace tarvel::calculator {
+
+int FilterDecimalKey(forms::Platform& platform, int keyAscii) {
+    if (keyAscii == 8 || keyAscii == ',' || keyAscii == '.' || (keyAscii >= '0' && keyAscii <= '9'))
+        return keyAscii;
+    platform.beep();
+    return 0;
+}
+
+int FilterDigitKey(forms::Platform& platform, int keyAscii) {
+    if (keyAscii == 8 || (keyAscii >= '0' && keyAscii <= '9'))
+        return keyAscii;
+    platform.beep();
+    return 0;
+}
+
+} // namespace tarvel::calculator

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The module-level state shared by all windows: one instance, empty, 0 or False at start.
+namespace tarvel::calculator {
+
+struct SharedState {
+    std::string Usluga;
+    double Kurs = 0;
+    double Stopa = 0;
+    std::string Html;
+    std::string Toolbar;
+    std::string HtmlStranica;
+    int PomocDatoteka = 0;
+    bool Prekini = false;
+    bool Iskljucena1 = false;
+    bool Iskljucena2 = false;
+    bool Iskljucena3 = false;
+    bool Iskljucena4 = false;
+    bool Iskljucena6 = false;
+    bool Iskljucena7 = false;
+    std::string NeispravanUpis;
+    std::string NapomenaUkupno;
+    std::string NapomenaOdabir;
+    double PostotakOdstupanja = 0;
+    std::string TekstOdstupanja;
+    std::string Izracun;
+    std::string DatotekaIzracuna;
+    std::string OznakaDiscipline;
+    std::string UdioUInvesticiji;
+    double VrijednostGradjevine = 0;
+    std::string Struka;
+    bool IzPonude = false;
+    bool PreuzmiVrijednost = false;
+    std::string PonudaVrijednost;
+    double ZadnjaSvota = 0;
+    std::string NaslovIspisa;
+
+    // The remembered exclusion flag of a phase (1, 2, 3, 4, 6, 7), or nullptr for 5 and 8.
+    bool* exclusion(int phase);
+    void clearExclusions();
+
+    // A variable as text, as the scenario files show it: strings as they are, flags
+    // True/False, numbers in their shortest plain form with "." as decimal point.
+    std::optional<std::string> text(const std::string& name) const;
+};
+
+} // namespace tarvel::calculator

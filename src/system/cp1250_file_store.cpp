@@ -1,0 +1,104 @@
+#include "system/cp1250_file_store.h"
+
+#include "system/cp1250.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tarvel::system {
+
+using forms::FileResult;
+
+namespace {
+
+// Qt reports a refused open as a plain open error, so the permissions tell the two apart.
+// Replacing a file needs a writable directory for the temporary file as well.
+FileResult failureOf(const QFileDevice& file, const QString& path, bool replacing) {
+    if (file.error() == QFileDevice::PermissionsError)
+        return FileResult::AccessDenied;
+    const QFileInfo info(path);
+    const QFileInfo directory(info.absolutePath());
+    const bool fileDenied = info.exists() && !info.isWritable();
+    const bool directoryDenied =
+        (replacing || !info.exists()) && directory.isDir() && !directory.isWritable();
+    return fileDenied || directoryDenied ? FileResult::AccessDenied : FileResult::Failed;
+}
+
+bool writeAll(QFileDevice& file, const std::string& text) {
+    const QByteArray bytes = QByteArray::fromStdString(encodeCp1250(text));
+    return file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+Cp1250FileStore::Cp1250FileStore(const std::string& directory)
+    : directory_(QString::fromStdString(directory)) {}
+
+QString Cp1250FileStore::path(const std::string& name) const {
+    return QDir(directory_).absoluteFilePath(QString::fromStdString(name));
+}
+
+bool Cp1250FileStore::exists(const std::string& name) {
+    return QFileInfo(path(name)).isFile();
+}
+
+std::optional<long long> Cp1250FileStore::size(const std::string& name) {
+    const QFileInfo info(path(name));
+    if (!info.isFile())
+        return std::nullopt;
+    return info.size();
+}
+
+FileResult Cp1250FileStore::append(const std::string& name, const std::string& text) {
+    const QString filePath = path(name);
+    QFile file(filePath);
+    if (!file.open(QIODevice::Append))
+        return failureOf(file, filePath, false);
+    if (!writeAll(file, text) || !file.flush())
+        return FileResult::Failed;
+    return FileResult::Ok;
+}
+
+FileResult Cp1250FileStore::writeWhole(const std::string& name, const std::string& text) {
+    const QString filePath = path(name);
+    QSaveFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly))
+        return failureOf(file, filePath, true);
+    if (!writeAll(file, text)) {
+        file.cancelWriting();
+        return FileResult::Failed;
+    }
+    if (!file.commit())
+        return failureOf(file, filePath, true);
+    return FileResult::Ok;
+}
+
+bool Cp1250FileStore::remove(const std::string& name) {
+    return QFile::remove(path(name));
+}
+
+std::optional<std::vector<std::string>> Cp1250FileStore::readLines(const std::string& name) {
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const std::string text = decodeCp1250(file.readAll().toStdString());
+
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string Cp1250FileStore::fullPath(const std::string& name) {
+    return QDir::toNativeSeparators(path(name)).toStdString();
+}
+
+} // namespace tarvel::system

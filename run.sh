@@ -3,25 +3,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev googletest
-          libbenchmark-dev xvfb xauth)
-
-install_missing() {
-    local missing=() pkg
-    for pkg in "$@"; do
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$pkg")
-    done
-    if ((${#missing[@]} == 0)); then return 0; fi
-    local sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-        "${missing[@]}"
-}
-
-install_missing "${PACKAGES[@]}"
+# shellcheck source=scripts/install-deps.sh
+source scripts/install-deps.sh
+tarvel_install_missing
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$(nproc)"

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace tarvel::forms {
@@ -20,22 +21,23 @@ struct Decimal {
 Decimal toDecimal15(double x) {
     Decimal d;
     if (x == 0 || !std::isfinite(x)) {
-        d.digits = "0";
+        d.digits.push_back('0');
         d.point = 1;
         return d;
     }
+    // "%.14e" gives one digit, a point, fourteen digits and the exponent: "-1.23...e+05".
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", x);
-    std::string s(buf);
-    if (s[0] == '-') {
+    const char* p = buf;
+    if (*p == '-') {
         d.negative = true;
-        s.erase(0, 1);
+        ++p;
     }
-    const auto e = s.find('e');
-    const int exponent = std::stoi(s.substr(e + 1));
-    std::string mantissa = s.substr(0, e);
-    mantissa.erase(1, 1); // the "." after the first digit
-    d.digits = mantissa;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p != '.')
+            d.digits.push_back(*p);
+    }
+    const int exponent = std::atoi(p + 1);
     d.point = exponent + 1;
     return d;
 }
@@ -135,8 +137,10 @@ std::string plainText(double x) {
     if (d.point > 15 || d.point < -14) {
         // Very large or very small: mantissa and exponent, as "1,5E+16".
         out += digits.substr(0, 1);
-        if (n > 1)
-            out += "," + digits.substr(1);
+        if (n > 1) {
+            out += ',';
+            out.append(digits, 1);
+        }
         const int exponent = d.point - 1;
         char buf[16];
         std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/application.h"
+#include "forms/form.h"
+#include "forms/keys.h"
+
+using namespace tarvel::forms;
+
+namespace {
+
+class SilentPlatform : public Platform {
+public:
+    MsgAnswer messageBox(MsgIcon, MsgButtons, const std::string&, const std::string&) override {
+        return MsgAnswer::Ok;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        return "";
+    }
+    void beep() override { ++beeps; }
+    SettingsStore& settings() override { throw std::logic_error("unused"); }
+    FileStore& files() override { throw std::logic_error("unused"); }
+    bool openTextViewer(const std::string&) override { return true; }
+    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
+    void showClassicHelp(const std::string&, int) override {}
+    void print(const PrintJob&) override {}
+    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
+    void setBusy(bool) override {}
+    ScreenSize screenSize() override { return {}; }
+    Version version() override { return {}; }
+    std::string programDirectory() override { return "."; }
+    void runModal(Form& form) override {
+        // Stands in for the user closing the dialog from inside its loop.
+        inModal.push_back(form.name());
+        form.hide();
+    }
+    int beeps = 0;
+    std::vector<std::string> inModal;
+};
+
+struct Window : Form {
+    explicit Window(Application& app) : Form(app, "frmTest") {
+        frame = &add("fraA", ControlKind::Frame);
+        box = &add("txtA", ControlKind::TextBox, frame);
+        other = &add("txtB", ControlKind::TextBox);
+        check = &add("chkA", ControlKind::CheckBox);
+        opt1 = &add("optA", ControlKind::OptionButton, frame);
+        opt2 = &add("optB", ControlKind::OptionButton, frame);
+        label = &add("lblA", ControlKind::Label);
+        for (Control* c : {box, other, check, opt1, opt2, label}) {
+            Control* self = c;
+            c->onChange = [this, self] {
+                log.push_back("change " + self->name());
+            };
+            c->onClick = [this, self] {
+                log.push_back("click " + self->name());
+            };
+            c->onGotFocus = [this, self] {
+                log.push_back("got " + self->name());
+            };
+            c->onLostFocus = [this, self] {
+                log.push_back("lost " + self->name());
+            };
+        }
+        box->onKeyPress = [this](int k) {
+            if (k == keys::Backspace || (k >= '0' && k <= '9'))
+                return k;
+            platform().beep();
+            return 0;
+        };
+        show();
+    }
+    Control *frame, *box, *other, *check, *opt1, *opt2, *label;
+    std::vector<std::string> log;
+};
+
+struct EventRules : ::testing::Test {
+    SilentPlatform platform;
+    Application app{platform};
+    Window* w = nullptr;
+    void SetUp() override {
+        app.registerForm("frmTest", [](Application& a) { return std::make_unique<Window>(a); });
+        w = static_cast<Window*>(&app.load("frmTest"));
+        w->show();
+        w->log.clear();
+    }
+};
+
+} // namespace
+
+TEST_F(EventRules, HandlersRunOnlyOnARealChange) {
+    w->label->setCaption("a");
+    w->label->setCaption("a");
+    w->check->setValue(1);
+    w->check->setValue(1);
+    w->check->setValue(0);
+    EXPECT_EQ(w->log, (std::vector<std::string>{"change lblA", "click chkA", "click chkA"}));
+}
+
+TEST_F(EventRules, AnOptionClicksWheneverItIsSelectedAndClearsItsGroup) {
+    w->opt1->setValue(1);
+    w->opt1->setValue(1);
+    w->opt2->setValue(1);
+    EXPECT_EQ(w->opt1->value(), 0);
+    w->opt2->setValue(0);
+    EXPECT_EQ(w->log, (std::vector<std::string>{"click optA", "click optA", "click optB"}));
+}
+
+TEST_F(EventRules, FocusRunsLostThenGotAndNeverReachesAHiddenFrame) {
+    EXPECT_TRUE(w->setFocus(*w->box));
+    EXPECT_TRUE(w->setFocus(*w->other));
+    EXPECT_TRUE(w->setFocus(*w->other));
+    w->frame->setVisible(false);
+    EXPECT_FALSE(w->setFocus(*w->box));
+    EXPECT_EQ(w->focused(), w->other);
+    EXPECT_FALSE(w->setFocus(*w->label));
+    EXPECT_EQ(w->log, (std::vector<std::string>{"got txtA", "lost txtA", "got txtB"}));
+}
+
+TEST_F(EventRules, TypingGoesThroughTheFilterAndEditsAtTheCaret) {
+    w->userType(*w->box, "1x2");
+    EXPECT_EQ(w->box->text(), "12");
+    EXPECT_EQ(platform.beeps, 1);
+    w->userKey(*w->box, keys::Home);
+    w->userType(*w->box, "9");
+    EXPECT_EQ(w->box->text(), "912");
+    w->box->setSelection(1, 2);
+    w->userKey(*w->box, keys::Backspace);
+    EXPECT_EQ(w->box->text(), "9");
+    w->userKey(*w->box, keys::Home);
+    w->userKey(*w->box, keys::Delete);
+    EXPECT_EQ(w->box->text(), "");
+    // One change per edit; the focus came once.
+    EXPECT_EQ(std::count(w->log.begin(), w->log.end(), "got txtA"), 1);
+    EXPECT_EQ(std::count(w->log.begin(), w->log.end(), "change txtA"), 5);
+}
+
+TEST_F(EventRules, TextEditsCountCharactersNotBytes) {
+    w->other->setText("ČŽ");
+    w->userKey(*w->other, keys::Backspace);
+    EXPECT_EQ(w->other->text(), "Č");
+    w->userType(*w->other, "đ");
+    EXPECT_EQ(w->other->text(), "Čđ");
+}
+
+TEST_F(EventRules, AUserCannotReachHiddenOrDisabledControls) {
+    w->frame->setEnabled(false);
+    EXPECT_THROW(w->userClick(*w->opt1), UserActionError);
+    EXPECT_THROW(w->userType(*w->box, "1"), UserActionError);
+    w->frame->setEnabled(true);
+    w->label->setVisible(false);
+    EXPECT_THROW(w->userClick(*w->label), UserActionError);
+    w->hide();
+    EXPECT_THROW(w->userClick(*w->check), UserActionError);
+}
+
+TEST_F(EventRules, AModalWindowBlocksUntilItIsHiddenAndBlocksTheOthers) {
+    struct Dialog : Form {
+        explicit Dialog(Application& a) : Form(a, "frmDlg") {
+            btn = &add("cmdA", ControlKind::CommandButton);
+        }
+        Control* btn;
+    };
+    app.registerForm("frmDlg", [](Application& a) { return std::make_unique<Dialog>(a); });
+    Form& dialog = app.load("frmDlg");
+    bool after = false;
+    w->check->onClick = [&] {
+        dialog.showModal();
+        after = true;
+    };
+    w->userClick(*w->check);
+    EXPECT_TRUE(after);
+    EXPECT_EQ(platform.inModal, std::vector<std::string>{"frmDlg"});
+    EXPECT_FALSE(dialog.shown());
+    EXPECT_EQ(app.modalTop(), nullptr);
+    app.pushModal(dialog);
+    dialog.show();
+    EXPECT_THROW(w->userClick(*w->check), UserActionError);
+}

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "forms/number_text.h"
+
+using tarvel::forms::ConversionError;
+using tarvel::forms::fmt;
+using tarvel::forms::num;
+using tarvel::forms::plainText;
+
+TEST(NumberText, PatternsInTheCroatianFormat) {
+    struct Case {
+        double x;
+        const char* pattern;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1234567.5, "#,0.00", "1.234.567,50"},
+        {0, "#,0.00", "0,00"},
+        {0.004, "#,0.00", "0,00"},
+        {-1234.5, "#,0.00", "-1.234,50"},
+        {999.999, "#,0.00", "1.000,00"},
+        {12000, "0,0", "12.000"},
+        {5, "0,0", "05"},
+        {1500.5, "0,0", "1.501"},
+        {1234567, "#,0", "1.234.567"},
+        {3.7, "#0.00", "3,70"},
+        {1234.5, "0.00", "1234,50"},
+        {0.25, "0.0", "0,3"},
+        {0, "#0,0.00", "00,00"},
+        {100000000, "#,0.00", "100.000.000,00"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fmt(c.x, c.pattern), c.text) << c.x << " " << c.pattern;
+}
+
+TEST(NumberText, RoundsHalfAwayFromZeroOnTheDecimalValue) {
+    // Binary doubles just below the half are still rounded up after 15 significant digits.
+    EXPECT_EQ(fmt(1.005, "0.00"), "1,01");
+    EXPECT_EQ(fmt(2.675, "0.00"), "2,68");
+    EXPECT_EQ(fmt(-2.675, "0.00"), "-2,68");
+    EXPECT_EQ(fmt(0.125, "0.00"), "0,13");
+    EXPECT_EQ(fmt(60339.874999999, "#,0.00"), "60.339,87");
+    EXPECT_EQ(fmt(-0.001, "#,0.00"), "0,00");
+}
+
+TEST(NumberText, PlainText) {
+    EXPECT_EQ(plainText(0.22), "0,22");
+    EXPECT_EQ(plainText(22), "22");
+    EXPECT_EQ(plainText(1500000), "1500000");
+    EXPECT_EQ(plainText(-7.5), "-7,5");
+    EXPECT_EQ(plainText(0.1 + 0.2), "0,3");
+    EXPECT_EQ(plainText(0.0005), "0,0005");
+    EXPECT_EQ(plainText(1e20), "1E+20");
+}
+
+TEST(NumberText, ReadsDisplayedNumbers) {
+    EXPECT_EQ(num("1.234.567,50"), 1234567.5);
+    EXPECT_EQ(num("12.000"), 12000);
+    EXPECT_EQ(num("  -3,70 "), -3.7);
+    EXPECT_EQ(num("+5"), 5);
+    EXPECT_EQ(num(",5"), 0.5);
+    EXPECT_EQ(num("7,"), 7);
+    EXPECT_EQ(num("1..2"), 12);
+    EXPECT_EQ(num("0,00"), 0);
+}
+
+TEST(NumberText, RefusesTextsThatAreNotNumbers) {
+    for (const char* bad :
+         {"", " ", "1,2,3", "abc", ",", ".", "1,5.3", "12a", "- 5", "1 2", "--1", "1e5", "€5"}) {
+        EXPECT_THROW(num(bad), ConversionError) << '"' << bad << '"';
+        try {
+            num(bad);
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.text(), bad);
+        }
+    }
+}
+
+// Every amount is read back from its text, so formatting and reading must agree: the text
+// of x reads back as x rounded to the pattern, and formats to the same text again.
+TEST(NumberText, ReadingAFormattedAmountGivesTheRoundedAmount) {
+    std::mt19937_64 random(20261206);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-3, 10);
+    std::bernoulli_distribution negative(0.1);
+    for (int i = 0; i < 1000000; ++i) {
+        double x = mantissa(random) * std::pow(10.0, exponent(random));
+        if (negative(random))
+            x = -x;
+        const std::string money = fmt(x, "#,0.00");
+        const double back = num(money);
+        ASSERT_LE(std::abs(back - x), 0.005 + std::abs(x) * 1e-14) << x << " " << money;
+        ASSERT_EQ(fmt(back, "#,0.00"), money) << x;
+        const std::string plain = plainText(x);
+        ASSERT_NEAR(num(plain), x, std::abs(x) * 1e-14) << x << " " << plain;
+    }
+}

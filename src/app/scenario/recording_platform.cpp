@@ -21,21 +21,6 @@ const char* iconWord(forms::MsgIcon icon) {
     }
 }
 
-std::string quoted(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out + "\"";
-}
-
 // Files held by another program cannot be written.
 class LockingFileStore : public forms::FileStore {
 public:
@@ -64,6 +49,21 @@ private:
 };
 
 } // namespace
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out + "\"";
+}
 
 std::string Effect::describe() const {
     std::string out = kind;

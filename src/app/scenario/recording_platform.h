@@ -17,6 +17,9 @@ struct StepFailure {
     std::string message;
 };
 
+// A text in double quotes as a scenario writes it, with line ends escaped.
+std::string quoted(const std::string& s);
+
 // Something a user would notice: a message box, the text viewer, help, a print job, an
 // opened address. Each must be checked by a step.
 struct Effect {

@@ -13,19 +13,6 @@ namespace {
 using forms::Color;
 using forms::ControlKind;
 
-std::string quoted(const std::string& s) {
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '\r')
-            out += "\\r";
-        else if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out + "\"";
-}
-
 [[noreturn]] void fail(const std::string& message) {
     throw StepFailure{message};
 }

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the program and runs it.
+# Installs what is missing, builds the program and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,9 +10,9 @@ tarvel_install_missing
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j"$(nproc)"
 
-shopt -s nullglob
-scenarios=(tests/scenarios/*.scn)
-if ((${#scenarios[@]} > 0)); then
-    build/bin/tarvel-scenario "${scenarios[@]}"
+if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
+    echo "Nema zaslona: pokrenite program u grafičkom okruženju ili pod Xvfb-om, npr." \
+         "'Xvfb :99 & DISPLAY=:99 build/bin/tarvel'." >&2
+    exit 1
 fi
-echo "Prozor programa još ne postoji; zasad se samo ponavljaju scenariji."
+exec build/bin/tarvel

@@ -50,6 +50,7 @@ public:
     void lblOdabir_Change();
     void tlb1_ButtonClick(const std::string& key);
     void mnuAizlaz_Click();
+    void mnuPIE5_Click();
     void Form_KeyPress(int keyAscii);
     void OpenServiceMenu(const std::string& menu);
 

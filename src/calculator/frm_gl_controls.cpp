@@ -56,6 +56,9 @@ void FrmGl::createMenus() {
     menu("mnuAizlaz").onClick = [this] {
         guarded([&] { mnuAizlaz_Click(); });
     };
+    menu("mnuPIE5").onClick = [this] {
+        guarded([&] { mnuPIE5_Click(); });
+    };
     mnuPIE5 = find("mnuPIE5");
     mnuPhtml = find("mnuPhtml");
 }

@@ -77,6 +77,9 @@ public:
     void userKeyHere(int keyCode, int shift = 0);
     void userPaste(Control& box, const std::string& text);
     void userClickToolbar(Toolbar& toolbar, const std::string& key);
+    // Chooses an item of a menu that is open already (its top-level menu's click ran when it
+    // opened); userClick on an item does both, as a user must.
+    void userChooseMenuItem(Control& item);
     void userClose();
     // Throws UserActionError when the user could not reach the control now.
     void requireReachable(const Control& control) const;

@@ -54,11 +54,14 @@ void Form::openMenuPath(Control& item) {
     // Opening the top-level menu runs its click before the items drop down.
     if (path.front()->onClick)
         path.front()->onClick();
-    if (path.size() > 1) {
-        requireReachable(item);
-        if (item.onClick)
-            item.onClick();
-    }
+    if (path.size() > 1)
+        userChooseMenuItem(item);
+}
+
+void Form::userChooseMenuItem(Control& item) {
+    requireReachable(item);
+    if (item.onClick)
+        item.onClick();
 }
 
 void Form::userClick(Control& control) {

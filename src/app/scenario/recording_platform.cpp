@@ -67,8 +67,10 @@ std::string quoted(const std::string& s) {
 
 std::string Effect::describe() const {
     std::string out = kind;
-    for (const auto& f : fields)
-        out += " " + quoted(f);
+    for (const auto& f : fields) {
+        out += ' ';
+        out += quoted(f);
+    }
     return out;
 }
 

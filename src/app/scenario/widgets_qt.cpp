@@ -1,0 +1,285 @@
+// Replay on the real widgets: every step acts on the Qt widget of its control through Qt's
+// test events, so that it goes the way a user's mouse and keys go, through the binder.
+#ifdef TARVEL_WITH_WIDGETS
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QToolBar>
+
+#include "app/scenario/recording_platform.h"
+#include "app/scenario/widgets.h"
+#include "forms/keys.h"
+#include "ui/binder.h"
+#include "ui/calculator_windows.h"
+#include "ui/key_codes.h"
+#include "ui/windows.h"
+
+namespace tarvel::scenario {
+
+namespace {
+
+using forms::ControlKind;
+using forms::UserActionError;
+
+class WidgetsDriver : public Driver {
+public:
+    explicit WidgetsDriver(calculator::Calculator& calculator) : windows_(calculator) {
+        ui::registerCalculatorWindows(windows_);
+        windows_.keepFailures = true;
+    }
+
+    ~WidgetsDriver() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void click(forms::Form& form, forms::Control& control) override {
+        prepare(form, control);
+        switch (control.kind()) {
+        case ControlKind::MenuItem:
+            chooseMenu(form, control);
+            break;
+        case ControlKind::Toolbar:
+            throw UserActionError("click a toolbar button by its key");
+        case ControlKind::TextBox: {
+            // Into a box that has the focus, the click lands on the caret, which stays.
+            auto& edit = static_cast<QLineEdit&>(widget(form, control));
+            const QPoint at = form.focused() == &control
+                                  ? edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().center()
+                                  : QPoint();
+            QTest::mouseClick(&edit, Qt::LeftButton, {}, at);
+            break;
+        }
+        default:
+            QTest::mouseClick(&widget(form, control), Qt::LeftButton);
+            break;
+        }
+        finish();
+    }
+
+    void dblclick(forms::Form& form, forms::Control& control) override {
+        prepare(form, control);
+        QTest::mouseDClick(&widget(form, control), Qt::LeftButton);
+        finish();
+    }
+
+    void focus(forms::Form& form, forms::Control& control) override {
+        prepare(form, control);
+        moveFocus(form, control);
+        finish();
+    }
+
+    void type(forms::Form& form, forms::Control& box, const std::string& text) override {
+        prepare(form, box);
+        if (box.kind() != ControlKind::TextBox)
+            throw UserActionError(box.name() + " is not a text box");
+        moveFocus(form, box);
+        QWidget& w = widget(form, box);
+        for (char32_t c : forms::toU32(text)) {
+            if (form.focused() != &box)
+                throw UserActionError(box.name() + " lost the focus while typing");
+            const QString character = QString::fromUcs4(&c, 1);
+            QTest::sendKeyEvent(QTest::Click, &w, ui::qtKeyForCharacter(c), character,
+                                Qt::NoModifier);
+            windows_.rethrowPending();
+        }
+        finish();
+    }
+
+    void key(forms::Form& form, forms::Control* control, int keyCode, int shift) override {
+        QWidget* target = nullptr;
+        if (control) {
+            prepare(form, *control);
+            moveFocus(form, *control);
+            target = &widget(form, *control);
+        } else {
+            prepare(form);
+            QWidget& window = windowOf(form);
+            target = window.focusWidget() ? window.focusWidget() : &window;
+        }
+        QTest::keyClick(target, ui::qtKey(keyCode), ui::qtModifiers(shift));
+        finish();
+    }
+
+    void paste(forms::Form& form, forms::Control& box, const std::string& text) override {
+        prepare(form, box);
+        if (box.kind() != ControlKind::TextBox)
+            throw UserActionError(box.name() + " is not a text box");
+        moveFocus(form, box);
+        if (box.readOnly())
+            throw UserActionError(box.name() + " is read-only");
+        QWidget& w = widget(form, box);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
+        finish();
+    }
+
+    void clickToolbar(forms::Form& form, forms::Toolbar& toolbar, const std::string& key) override {
+        prepare(form, toolbar);
+        const forms::ToolbarButton* b = toolbar.button(key);
+        if (!b)
+            throw UserActionError("the toolbar has no button " + key);
+        if (!b->enabled)
+            throw UserActionError("toolbar button " + key + " is disabled");
+        QAction* action = binder(form).toolbarAction(toolbar.name(), key);
+        auto* bar = qobject_cast<QToolBar*>(binder(form).widgetFor(toolbar.name()));
+        QWidget* button = action && bar ? bar->widgetForAction(action) : nullptr;
+        if (!button || !button->isVisible() || !button->isEnabled())
+            fail("toolbar button " + key + " is not on view though its model is enabled");
+        QTest::mouseClick(button, Qt::LeftButton);
+        finish();
+    }
+
+    void close(forms::Form& form) override {
+        prepare(form);
+        windowOf(form).close();
+        finish();
+    }
+
+    std::string shownText(forms::Control& control) override {
+        windows_.sync();
+        QObject* o = binder(control.form()).objectFor(control.name());
+        if (auto* label = qobject_cast<QLabel*>(o))
+            return label->text().toStdString();
+        if (auto* edit = qobject_cast<QLineEdit*>(o))
+            return edit->text().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(o))
+            return button->text().toStdString();
+        if (auto* box = qobject_cast<QGroupBox*>(o))
+            return box->title().toStdString();
+        if (auto* menu = qobject_cast<QMenu*>(o))
+            return menu->title().toStdString();
+        if (auto* action = qobject_cast<QAction*>(o))
+            return action->text().toStdString();
+        return "";
+    }
+
+    std::string shownCaption(forms::Form& form) override {
+        windows_.sync();
+        return windowOf(form).windowTitle().toStdString();
+    }
+
+    void afterStep() override {
+        windows_.sync();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private:
+    [[noreturn]] static void fail(const std::string& message) {
+        throw StepFailure{"binding fault: " + message};
+    }
+
+    // Before a user's action: the windows show their models, the window is active, and a
+    // user could reach the control.
+    void prepare(forms::Form& form) {
+        windows_.sync();
+        if (!form.shown())
+            throw UserActionError("window " + form.name() + " is not shown");
+        if (forms::Form* top = form.app().modalTop(); top && top != &form)
+            throw UserActionError("window " + top->name() + " is modal over " + form.name());
+        QWidget& window = windowOf(form);
+        if (!window.isActiveWindow()) {
+            window.activateWindow();
+            if (!QTest::qWaitForWindowActive(&window))
+                fail("window " + form.name() + " does not become active");
+        }
+    }
+
+    void prepare(forms::Form& form, forms::Control& control) {
+        prepare(form);
+        form.requireReachable(control);
+    }
+
+    // After it: a failure inside the models' handlers is the step's failure.
+    void finish() { windows_.rethrowPending(); }
+
+    ui::Binder& binder(forms::Form& form) {
+        ui::Binder* b = windows_.binder(form.name());
+        if (!b || b->form() != &form)
+            fail("window " + form.name() + " has no widgets");
+        return *b;
+    }
+
+    QWidget& windowOf(forms::Form& form) { return binder(form).window(); }
+
+    QWidget& widget(forms::Form& form, forms::Control& control) {
+        QWidget* w = binder(form).widgetFor(control.name());
+        if (!w)
+            fail(control.name() + " has no widget");
+        if (!w->isVisible() || !w->isEnabled())
+            fail(control.name() + " is not reachable on the screen though it is in its model");
+        return *w;
+    }
+
+    // As clicking into a box or tabbing to a button: the binder hands the focus to the model.
+    void moveFocus(forms::Form& form, forms::Control& control) {
+        if (!control.canTakeFocus())
+            throw UserActionError(control.name() + " cannot take the focus");
+        if (form.focused() == &control)
+            return;
+        QWidget& w = widget(form, control);
+        w.setFocus(Qt::OtherFocusReason);
+        windows_.rethrowPending();
+        if (form.focused() != &control)
+            fail(control.name() + " did not take the focus");
+    }
+
+    // Opens the top-level menu that holds the item (its click runs), then chooses the item.
+    void chooseMenu(forms::Form& form, forms::Control& item) {
+        if (item.separator())
+            throw UserActionError(item.name() + " is a separator");
+        std::vector<forms::Control*> path;
+        for (forms::Control* c = &item; c; c = c->container())
+            path.insert(path.begin(), c);
+        ui::Binder& b = binder(form);
+        QMenu* top = b.menuFor(path.front()->name());
+        if (!top)
+            fail(path.front()->name() + " has no menu");
+        emit top->aboutToShow();
+        windows_.rethrowPending();
+        if (path.size() > 1) {
+            form.requireReachable(item);
+            if (QMenu* submenu = b.menuFor(item.name())) {
+                emit submenu->aboutToShow();
+                emit submenu->aboutToHide();
+            } else {
+                QAction* action = b.actionFor(item.name());
+                if (!action || !action->isEnabled() || !action->isVisible())
+                    fail(item.name() + " cannot be chosen though it is in its model");
+                action->trigger();
+            }
+            windows_.rethrowPending();
+        }
+        emit top->aboutToHide();
+    }
+
+    ui::Windows windows_;
+};
+
+class QtSession : public WidgetsSession {
+public:
+    QtSession(int& argc, char** argv) : app_(argc, argv) {}
+    std::unique_ptr<Driver> makeDriver(calculator::Calculator& calculator) override {
+        return std::make_unique<WidgetsDriver>(calculator);
+    }
+
+private:
+    QApplication app_;
+};
+
+} // namespace
+
+std::unique_ptr<WidgetsSession> startWidgets(int& argc, char** argv) {
+    return std::make_unique<QtSession>(argc, argv);
+}
+
+} // namespace tarvel::scenario
+
+#endif

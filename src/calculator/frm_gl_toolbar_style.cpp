@@ -1,0 +1,20 @@
+// The toolbar style switch: the flat look is bit 2048 of the toolbar's style bits.
+#include "calculator/frm_gl.h"
+
+namespace tarvel::calculator {
+
+namespace {
+constexpr int kFlatStyle = 2048;
+}
+
+void FrmGl::mnuPIE5_Click() {
+    int style = tlb1->style();
+    const bool flat = (style & kFlatStyle) == 0;
+    style = flat ? style | kFlatStyle : style & ~kFlatStyle;
+    mnuPIE5->setChecked(flat);
+    tlb1->setStyle(style);
+    state().Toolbar = std::to_string(style);
+    platform().settings().set("Toolbar", state().Toolbar);
+}
+
+} // namespace tarvel::calculator

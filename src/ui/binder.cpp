@@ -1,0 +1,588 @@
+#include "ui/binder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "forms/keys.h"
+#include "ui/icons.h"
+#include "ui/key_codes.h"
+#include "ui/windows.h"
+
+namespace tarvel::ui {
+
+using forms::ControlKind;
+
+namespace {
+
+// The flat look of a toolbar in its style bits.
+constexpr int kFlatToolbar = 2048;
+
+// Names that the window models give their controls; a widget named so must have a control.
+constexpr const char* kControlPrefixes[] = {"lbl", "txt", "chk",   "opt",   "cmd", "mnu", "fra",
+                                            "tlb", "img", "Frame", "Label", "lpb", "pic", "tab"};
+
+bool looksLikeControlName(const QString& name) {
+    for (const char* prefix : kControlPrefixes) {
+        if (name.startsWith(QLatin1String(prefix)))
+            return true;
+    }
+    return false;
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QColor qc(forms::Color c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// Whether a widget or action can show a control of this kind.
+bool fits(ControlKind kind, const QObject& o) {
+    switch (kind) {
+    case ControlKind::Label:
+        return qobject_cast<const QLabel*>(&o);
+    case ControlKind::Picture:
+        return o.isWidgetType();
+    case ControlKind::TextBox:
+        return qobject_cast<const QLineEdit*>(&o);
+    case ControlKind::CheckBox:
+        return qobject_cast<const QCheckBox*>(&o);
+    case ControlKind::OptionButton:
+        return qobject_cast<const QRadioButton*>(&o);
+    case ControlKind::CommandButton:
+        return qobject_cast<const QPushButton*>(&o);
+    case ControlKind::Frame:
+        return qobject_cast<const QFrame*>(&o) || qobject_cast<const QGroupBox*>(&o);
+    case ControlKind::MenuItem:
+        return qobject_cast<const QMenu*>(&o) || qobject_cast<const QAction*>(&o);
+    case ControlKind::Toolbar:
+        return qobject_cast<const QToolBar*>(&o);
+    case ControlKind::TabStrip:
+        return qobject_cast<const QTabBar*>(&o);
+    }
+    return false;
+}
+
+// The named widgets and actions of a window, by name.
+QHash<QString, QObject*> namedObjects(const QWidget& window) {
+    QHash<QString, QObject*> named;
+    for (QObject* o : window.findChildren<QObject*>()) {
+        if ((o->isWidgetType() || qobject_cast<QAction*>(o)) && !o->objectName().isEmpty())
+            named.insert(o->objectName(), o);
+    }
+    return named;
+}
+
+// Caret positions: the models count characters, QLineEdit counts UTF-16 units.
+int toUtf16(const QString& text, int characters) {
+    int units = 0;
+    for (int c = 0; c < characters && units < text.size(); ++c)
+        units += text.at(units).isHighSurrogate() ? 2 : 1;
+    return units;
+}
+
+int toCharacters(const QString& text, int units) {
+    int characters = 0;
+    for (int u = 0; u < units && u < text.size(); ++u) {
+        if (!text.at(u).isLowSurrogate())
+            ++characters;
+    }
+    return characters;
+}
+
+bool isCharacterText(const QString& text) {
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
+    : QObject(&window), form_(&form), window_(&window), windows_(windows) {
+    const QHash<QString, QObject*> named = namedObjects(window);
+    bindings_.reserve(form.controls().size());
+    for (forms::Control* control : form.controls()) {
+        QObject* object = named.value(qs(control->name()));
+        if (object && fits(control->kind(), *object))
+            bind(*control, *object);
+    }
+    window.installEventFilter(this);
+}
+
+void Binder::bind(forms::Control& control, QObject& object) {
+    index_.insert(&object, bindings_.size());
+    byControl_.insert(&control, bindings_.size());
+    Binding& b = bindings_.emplace_back();
+    const size_t at = bindings_.size() - 1;
+    b.control = &control;
+    b.object = &object;
+    b.widget = qobject_cast<QWidget*>(&object);
+    b.action = qobject_cast<QAction*>(&object);
+    b.menu = qobject_cast<QMenu*>(&object);
+    b.edit = qobject_cast<QLineEdit*>(&object);
+    forms::Control* c = &control;
+
+    if (b.menu) {
+        b.action = b.menu->menuAction();
+        b.widget = nullptr;
+        // Opening a top-level menu is the user's click on it; opening a submenu chooses it.
+        connect(b.menu, &QMenu::aboutToShow, this, [this, c] {
+            if (c->container())
+                dispatch([this, c] { form_->userChooseMenuItem(*c); });
+            else
+                dispatch([this, c] { form_->userClick(*c); });
+        });
+        return;
+    }
+    if (b.action) {
+        // A shortcut key goes to the window model as a key like any other, so the model
+        // decides what it does; the menu only shows it.
+        b.action->setShortcutContext(Qt::WidgetShortcut);
+        if (!b.action->isSeparator())
+            connect(b.action, &QAction::triggered, this,
+                    [this, c] { dispatch([this, c] { form_->userChooseMenuItem(*c); }); });
+        return;
+    }
+    if (auto* model = dynamic_cast<forms::Toolbar*>(&control)) {
+        b.toolbar = qobject_cast<QToolBar*>(&object);
+        bindToolbar(b, *model);
+        return;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(&object)) {
+        // The model keeps option groups exclusive; Qt must be able to show none selected.
+        button->setAutoExclusive(false);
+        connect(button, &QAbstractButton::clicked, this,
+                [this, c] { dispatch([this, c] { form_->userClick(*c); }); });
+    }
+    if (b.edit) {
+        b.edit->setContextMenuPolicy(Qt::NoContextMenu);
+        b.edit->setAcceptDrops(false);
+        // A caret placed with the mouse goes to the model; keys never edit the box itself.
+        connect(b.edit, &QLineEdit::cursorPositionChanged, this,
+                [this, at] { caretFromWidget(bindings_[at]); });
+        connect(b.edit, &QLineEdit::selectionChanged, this,
+                [this, at] { caretFromWidget(bindings_[at]); });
+    }
+    b.widget->installEventFilter(this);
+}
+
+void Binder::bindToolbar(Binding& b, forms::Toolbar& model) {
+    QToolBar& bar = *b.toolbar;
+    forms::Toolbar* t = &model;
+    for (const forms::ToolbarButton& button : model.buttons()) {
+        switch (button.kind) {
+        case forms::ToolbarItemKind::Separator:
+            bar.addSeparator();
+            break;
+        case forms::ToolbarItemKind::Placeholder: {
+            auto* gap = new QWidget(&bar);
+            gap->setFixedSize(bar.iconSize().width(), 1);
+            bar.addWidget(gap);
+            break;
+        }
+        case forms::ToolbarItemKind::Button: {
+            const std::string key = button.key;
+            QAction* action = bar.addAction(toolbarIcon(key), qs(button.toolTip));
+            action->setToolTip(qs(button.toolTip));
+            action->setData(qs(key));
+            b.buttons[key] = action;
+            connect(action, &QAction::triggered, this, [this, t, key] {
+                dispatch([this, t, key] { form_->userClickToolbar(*t, key); });
+            });
+            break;
+        }
+        }
+    }
+}
+
+QObject* Binder::objectFor(const std::string& name) const {
+    for (const Binding& b : bindings_) {
+        if (b.control->name() == name)
+            return b.object;
+    }
+    return nullptr;
+}
+
+QWidget* Binder::widgetFor(const std::string& name) const {
+    return qobject_cast<QWidget*>(objectFor(name));
+}
+
+QMenu* Binder::menuFor(const std::string& name) const {
+    return qobject_cast<QMenu*>(objectFor(name));
+}
+
+QAction* Binder::actionFor(const std::string& name) const {
+    QObject* o = objectFor(name);
+    if (auto* menu = qobject_cast<QMenu*>(o))
+        return menu->menuAction();
+    return qobject_cast<QAction*>(o);
+}
+
+QAction* Binder::toolbarAction(const std::string& toolbar, const std::string& key) const {
+    for (const Binding& b : bindings_) {
+        if (b.toolbar && b.control->name() == toolbar) {
+            const auto it = b.buttons.find(key);
+            return it == b.buttons.end() ? nullptr : it->second;
+        }
+    }
+    return nullptr;
+}
+
+Binder::Binding* Binder::bindingOf(QObject* object) {
+    const auto it = index_.constFind(object);
+    return it == index_.constEnd() ? nullptr : &bindings_[*it];
+}
+
+void Binder::detach() {
+    form_ = nullptr;
+}
+
+void Binder::dispatch(const std::function<void()>& event) {
+    if (!form_ || refreshing_)
+        return;
+    windows_.dispatch(event);
+}
+
+void Binder::refresh() {
+    if (!form_)
+        return;
+    refreshing_ = true;
+    for (Binding& b : bindings_)
+        refreshBinding(b);
+    if (!captionShown_ || caption_ != form_->caption()) {
+        caption_ = form_->caption();
+        captionShown_ = true;
+        window_->setWindowTitle(qs(caption_));
+    }
+    refreshFocus();
+    refreshing_ = false;
+}
+
+void Binder::refreshBinding(Binding& b) {
+    const forms::Control& c = *b.control;
+    const QSignalBlocker blocker(b.object);
+    const bool textChanged = !b.shown || b.text != c.text();
+    if (textChanged)
+        b.text = c.text();
+
+    if (b.action) {
+        if (textChanged) {
+            if (b.menu)
+                b.menu->setTitle(qs(c.text()));
+            else if (!b.action->isSeparator())
+                b.action->setText(qs(c.text()));
+        }
+        b.action->setEnabled(c.enabled());
+        b.action->setVisible(c.visible());
+        if (c.checked() && !b.action->isCheckable())
+            b.action->setCheckable(true);
+        if (b.action->isCheckable())
+            b.action->setChecked(c.checked());
+        b.shown = true;
+        return;
+    }
+
+    QWidget& w = *b.widget;
+    if (w.isHidden() == c.visible())
+        w.setVisible(c.visible());
+    if (w.testAttribute(Qt::WA_ForceDisabled) == c.enabled())
+        w.setEnabled(c.enabled());
+    if (!b.shown || b.toolTip != c.toolTip()) {
+        b.toolTip = c.toolTip();
+        w.setToolTip(qs(b.toolTip));
+    }
+
+    if (b.toolbar) {
+        const auto& model = static_cast<const forms::Toolbar&>(c);
+        for (const auto& [key, action] : b.buttons)
+            action->setEnabled(model.isEnabled(key));
+        if (b.style != model.style()) {
+            b.style = model.style();
+            const bool flat = (b.style & kFlatToolbar) != 0;
+            for (QToolButton* button : b.toolbar->findChildren<QToolButton*>())
+                button->setAutoRaise(flat);
+        }
+    } else if (b.edit) {
+        QLineEdit& edit = *b.edit;
+        if (textChanged)
+            edit.setText(qs(c.text()));
+        if (edit.isReadOnly() != c.readOnly())
+            edit.setReadOnly(c.readOnly());
+        const QString text = edit.text();
+        const int start = toUtf16(text, c.selStart());
+        const int length = toUtf16(text, c.selStart() + c.selLength()) - start;
+        if (length > 0) {
+            if (edit.selectionStart() != start || edit.selectionLength() != length)
+                edit.setSelection(start, length);
+        } else if (edit.hasSelectedText() || edit.cursorPosition() != start) {
+            edit.setCursorPosition(start);
+        }
+    } else if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
+        if (textChanged)
+            button->setText(qs(c.text()));
+        if (button->isCheckable() && button->isChecked() != c.checked())
+            button->setChecked(c.checked());
+    } else if (auto* label = qobject_cast<QLabel*>(&w)) {
+        if (textChanged && c.kind() == ControlKind::Label)
+            label->setText(qs(c.text()));
+    } else if (auto* box = qobject_cast<QGroupBox*>(&w)) {
+        if (textChanged)
+            box->setTitle(qs(c.text()));
+    }
+    refreshColours(b);
+    b.shown = true;
+}
+
+void Binder::refreshColours(Binding& b) {
+    const forms::Control& c = *b.control;
+    const forms::Color fore = c.foreColor();
+    const forms::Color back = c.backColor();
+    if (b.shown && fore == b.fore && back == b.back)
+        return;
+    const bool firstTime = !b.shown;
+    b.fore = fore;
+    b.back = back;
+    // The models' default colours are the desktop's: they leave the palette alone.
+    const bool ownFore = fore != forms::colors::Black;
+    const forms::Color defaultBack =
+        c.kind() == ControlKind::TextBox ? forms::colors::Window : forms::colors::ButtonFace;
+    const bool ownBack = back != defaultBack;
+    if (firstTime && !ownFore && !ownBack)
+        return;
+    QPalette palette;
+    if (ownFore) {
+        for (QPalette::ColorRole role :
+             {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, qc(fore));
+    }
+    if (ownBack) {
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, qc(back));
+    }
+    b.widget->setPalette(palette);
+    if (ownBack)
+        b.widget->setAutoFillBackground(true);
+}
+
+void Binder::refreshFocus() {
+    QWidget* target = window_;
+    if (const forms::Control* focused = form_->focused()) {
+        const auto it = byControl_.constFind(focused);
+        if (it != byControl_.constEnd()) {
+            QWidget* w = bindings_[*it].widget;
+            if (w && w->isVisibleTo(window_) && w->isEnabled())
+                target = w;
+        }
+    }
+    if (window_->focusWidget() != target && QApplication::focusWidget() != target)
+        target->setFocus(Qt::OtherFocusReason);
+}
+
+void Binder::caretFromWidget(Binding& b) {
+    // Only the user's mouse in the focused box moves the model's caret; Qt's clearing of the
+    // selection when a box loses the focus does not.
+    if (!form_ || refreshing_ || !b.edit->hasFocus())
+        return;
+    const QString text = b.edit->text();
+    int start = b.edit->cursorPosition();
+    int length = 0;
+    if (b.edit->hasSelectedText()) {
+        start = b.edit->selectionStart();
+        length = b.edit->selectionLength();
+    }
+    const int first = toCharacters(text, start);
+    b.control->setSelection(first, toCharacters(text, start + length) - first);
+}
+
+bool Binder::eventFilter(QObject* watched, QEvent* event) {
+    if (!form_)
+        return false;
+    if (watched == window_) {
+        if (event->type() == QEvent::Close) {
+            forms::Form* form = form_;
+            dispatch([form] { form->userClose(); });
+            // A window that refused to close stays open.
+            if (form_ && form_->shown()) {
+                event->ignore();
+                return true;
+            }
+            return false;
+        }
+        if (event->type() == QEvent::KeyPress)
+            return keyPress(nullptr, static_cast<QKeyEvent&>(*event));
+        return false;
+    }
+    Binding* b = bindingOf(watched);
+    if (!b)
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // Returning to the window, or from a menu, moves nothing in the model.
+        focusedByClick_ = reason == Qt::MouseFocusReason ? b->control : nullptr;
+        if (!refreshing_ && reason != Qt::ActiveWindowFocusReason &&
+            reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
+            focusIn(*b);
+        return false;
+    }
+    case QEvent::KeyPress:
+        return keyPress(b, static_cast<QKeyEvent&>(*event));
+    case QEvent::KeyRelease:
+        return b->edit != nullptr;
+    case QEvent::InputMethod:
+        if (b->edit) {
+            const QString text = static_cast<QInputMethodEvent*>(event)->commitString();
+            if (isCharacterText(text)) {
+                forms::Control* c = b->control;
+                dispatch([this, c, text] { form_->userType(*c, text.toStdString()); });
+            }
+            return true;
+        }
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return mouse(*b, static_cast<QMouseEvent&>(*event));
+    default:
+        return false;
+    }
+}
+
+void Binder::focusIn(Binding& b) {
+    forms::Control* c = b.control;
+    if (form_->focused() == c || !c->canTakeFocus())
+        return;
+    dispatch([this, c] { form_->userFocus(*c); });
+}
+
+bool Binder::mouse(Binding& b, QMouseEvent& event) {
+    if (event.button() != Qt::LeftButton || b.toolbar)
+        return false;
+    forms::Control* c = b.control;
+    const bool button = qobject_cast<QAbstractButton*>(b.widget) != nullptr;
+    switch (event.type()) {
+    case QEvent::MouseButtonDblClick:
+        afterDoubleClick_ = true;
+        dispatch([this, c] { form_->userDblClick(*c); });
+        return true;
+    case QEvent::MouseButtonPress:
+        afterDoubleClick_ = false;
+        if (b.edit) {
+            // Clicking into a box focuses it as the model says: the caret goes to the end,
+            // unless the box's got-focus handler selects its text. Only a click into the box
+            // that has the focus already places the caret.
+            const bool focusing = std::exchange(focusedByClick_, nullptr) == c;
+            if (!b.edit->hasFocus())
+                b.edit->setFocus(Qt::MouseFocusReason);
+            pressSwallowed_ = focusing || focusedByClick_ == c;
+            focusedByClick_ = nullptr;
+            return pressSwallowed_;
+        }
+        pressSwallowed_ = !button;
+        return pressSwallowed_;
+    case QEvent::MouseButtonRelease: {
+        if (button)
+            return false;
+        if (!afterDoubleClick_ && b.widget->rect().contains(event.position().toPoint()))
+            dispatch([this, c] { form_->userClick(*c); });
+        afterDoubleClick_ = false;
+        return std::exchange(pressSwallowed_, false) || !b.edit;
+    }
+    default:
+        return false;
+    }
+}
+
+bool Binder::keyPress(Binding* b, QKeyEvent& event) {
+    forms::Control* c = b ? b->control : nullptr;
+    const bool box = b && b->edit;
+    if (box) {
+        if (event.matches(QKeySequence::Copy))
+            return false;
+        if (event.matches(QKeySequence::Paste)) {
+            paste(*b);
+            return true;
+        }
+        if (event.matches(QKeySequence::Cut)) {
+            if (b->edit->hasSelectedText())
+                QGuiApplication::clipboard()->setText(b->edit->selectedText());
+            dispatch([this, c] { form_->userKey(*c, forms::keys::Delete, 0); });
+            return true;
+        }
+        if (event.matches(QKeySequence::SelectAll)) {
+            dispatch([c] { c->selectAll(); });
+            return true;
+        }
+    }
+    const int shift = modelShift(event.modifiers());
+    if (const auto code = modelKeyCode(event.key())) {
+        if (box || (c && form_->focused() == c))
+            dispatch([this, c, code, shift] { form_->userKey(*c, *code, shift); });
+        else
+            dispatch([this, code, shift] { form_->userKeyHere(*code, shift); });
+        return true;
+    }
+    const QString text = event.text();
+    const bool typed =
+        isCharacterText(text) &&
+        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (box && typed)
+        dispatch([this, c, text] { form_->userType(*c, text.toStdString()); });
+    // A box never edits itself; other widgets keep their own keys (Space clicks a button).
+    return box;
+}
+
+void Binder::paste(Binding& b) {
+    forms::Control* c = b.control;
+    const QString clip = QGuiApplication::clipboard()->text();
+    QString text = b.edit->text();
+    int start = b.edit->cursorPosition();
+    int length = 0;
+    if (b.edit->hasSelectedText()) {
+        start = b.edit->selectionStart();
+        length = b.edit->selectionLength();
+    }
+    text.replace(start, length, clip);
+    // Pasting goes round the key filter, as in the models.
+    dispatch([this, c, text] { form_->userPaste(*c, text.toStdString()); });
+}
+
+std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& window) {
+    std::vector<std::string> found;
+    const QHash<QString, QObject*> named = namedObjects(window);
+    for (const forms::Control* control : form.controls()) {
+        const QObject* object = named.value(qs(control->name()));
+        if (!object)
+            found.push_back("control " + control->name() + " has no widget");
+        else if (!fits(control->kind(), *object))
+            found.push_back("widget " + control->name() + " is a " +
+                            object->metaObject()->className() + ", wrong for its control");
+    }
+    for (auto it = named.cbegin(); it != named.cend(); ++it) {
+        if (looksLikeControlName(it.key()) && !form.find(it.key().toStdString()))
+            found.push_back("widget " + it.key().toStdString() + " has no control");
+    }
+    return found;
+}
+
+} // namespace tarvel::ui

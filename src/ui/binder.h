@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/form.h"
+
+class QAction;
+class QKeyEvent;
+class QLineEdit;
+class QMenu;
+class QMouseEvent;
+class QToolBar;
+class QWidget;
+
+namespace tarvel::ui {
+
+class Windows;
+
+// Binds the widgets of one window to the controls of its model by name: the widget or action
+// whose objectName is a control's name shows that control, and what the user does to it goes
+// to the model. The model decides everything; the widgets only show it. After every event
+// Windows::dispatch() refreshes all widgets from their controls.
+class Binder : public QObject {
+public:
+    // The binder becomes a child of the window.
+    Binder(forms::Form& form, QWidget& window, Windows& windows);
+
+    // nullptr once the model window is gone.
+    forms::Form* form() const { return form_; }
+    QWidget& window() const { return *window_; }
+    // The widget, menu or action bound to a control, or nullptr.
+    QObject* objectFor(const std::string& name) const;
+    QWidget* widgetFor(const std::string& name) const;
+    QMenu* menuFor(const std::string& name) const;
+    QAction* actionFor(const std::string& name) const;
+    QAction* toolbarAction(const std::string& toolbar, const std::string& key) const;
+
+    // Shows every control in its widget: captions, texts, caret and selection, visibility,
+    // enabled state, ticks and selections, colours, tooltips, menus, toolbar, window caption
+    // and focus. Signals are blocked meanwhile and nothing goes back to the model.
+    void refresh();
+    // The model window is gone: the widgets stop forwarding and showing.
+    void detach();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Binding {
+        forms::Control* control = nullptr;
+        QObject* object = nullptr;
+        QWidget* widget = nullptr; // every bound kind but a menu item
+        QAction* action = nullptr; // a menu item, or the action of a (sub)menu
+        QMenu* menu = nullptr;     // a top-level menu or a submenu
+        QLineEdit* edit = nullptr; // a text box
+        QToolBar* toolbar = nullptr;
+        std::map<std::string, QAction*> buttons; // toolbar buttons by key
+        // What the widget shows now, so that unchanged properties cost nothing.
+        bool shown = false;
+        std::string text;
+        std::string toolTip;
+        forms::Color fore;
+        forms::Color back;
+        int style = -1;
+    };
+
+    void bind(forms::Control& control, QObject& object);
+    void bindToolbar(Binding& b, forms::Toolbar& model);
+    void refreshBinding(Binding& b);
+    void refreshColours(Binding& b);
+    void refreshFocus();
+    Binding* bindingOf(QObject* object);
+    void dispatch(const std::function<void()>& event);
+
+    bool keyPress(Binding* b, QKeyEvent& event);
+    bool mouse(Binding& b, QMouseEvent& event);
+    void focusIn(Binding& b);
+    void caretFromWidget(Binding& b);
+    void paste(Binding& b);
+
+    forms::Form* form_;
+    QWidget* window_;
+    Windows& windows_;
+    std::vector<Binding> bindings_;
+    QHash<const QObject*, size_t> index_;
+    QHash<const forms::Control*, size_t> byControl_;
+    std::string caption_;
+    bool captionShown_ = false;
+    bool refreshing_ = false;
+    bool afterDoubleClick_ = false;
+    bool pressSwallowed_ = false;
+    // The control that the focus went to with the mouse button now going down.
+    const forms::Control* focusedByClick_ = nullptr;
+};
+
+// What does not match between a window model and its widgets: a control without a widget of
+// its name, a widget or action with a control's kind of name but no such control, and a
+// widget of the wrong kind for its control. Empty when they match.
+std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& window);
+
+} // namespace tarvel::ui

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+namespace tarvel::ui {
+
+class Windows;
+
+// Registers the Qt window of every window model of the calculator.
+void registerCalculatorWindows(Windows& windows);
+
+// The main window's widgets, built from frm_gl.ui and laid out, not yet bound.
+std::unique_ptr<QWidget> buildFrmGl();
+
+// Gives every widget with the dynamic property "column" (a sample text) the width of the
+// widest sample of its column, so that columns line up across separate frames; a hidden
+// cell of a column keeps its place.
+void equalizeColumns(QWidget& root);
+
+} // namespace tarvel::ui

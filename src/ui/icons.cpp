@@ -1,0 +1,210 @@
+#include "ui/icons.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tarvel::ui {
+
+namespace {
+
+const QColor kNavy(31, 78, 121);
+const QColor kGold(230, 150, 30);
+
+// Draws the house of the application icon into `r`.
+void drawHouse(QPainter& p, const QRectF& r, const QColor& line, qreal width) {
+    QPainterPath path;
+    const qreal x0 = r.left(), x1 = r.right(), y0 = r.top(), y1 = r.bottom();
+    const qreal eaves = y0 + r.height() * 0.42;
+    path.moveTo(x0, eaves);
+    path.lineTo((x0 + x1) / 2, y0);
+    path.lineTo(x1, eaves);
+    path.moveTo(x0 + r.width() * 0.12, eaves - r.height() * 0.06);
+    path.lineTo(x0 + r.width() * 0.12, y1);
+    path.lineTo(x1 - r.width() * 0.12, y1);
+    path.lineTo(x1 - r.width() * 0.12, eaves - r.height() * 0.06);
+    p.setPen(QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+}
+
+class ApplicationIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        const qreal s = r.width();
+        QLinearGradient fill(r.topLeft(), r.bottomLeft());
+        fill.setColorAt(0, kNavy.lighter(125));
+        fill.setColorAt(1, kNavy);
+        p->setPen(Qt::NoPen);
+        p->setBrush(fill);
+        p->drawRoundedRect(r, s * 0.18, s * 0.18);
+        drawHouse(*p, QRectF(r.left() + s * 0.16, r.top() + s * 0.14, s * 0.56, s * 0.62),
+                  Qt::white, qMax(1.0, s * 0.07));
+        const QRectF coin(r.left() + s * 0.52, r.top() + s * 0.52, s * 0.40, s * 0.40);
+        p->setBrush(kGold);
+        p->setPen(QPen(Qt::white, qMax(1.0, s * 0.03)));
+        p->drawEllipse(coin);
+        QFont f = QApplication::font();
+        f.setBold(true);
+        f.setPixelSize(qMax(4, static_cast<int>(s * 0.22)));
+        p->setFont(f);
+        p->drawText(coin, Qt::AlignCenter, QStringLiteral("%"));
+        p->restore();
+    }
+    QIconEngine* clone() const override { return new ApplicationIconEngine(*this); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        QPixmap pm(size * scale);
+        pm.setDevicePixelRatio(scale);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(), size), mode, state);
+        return pm;
+    }
+};
+
+class GlyphIconEngine : public QIconEngine {
+public:
+    GlyphIconEngine(QString glyph, QColor colour) : glyph_(std::move(glyph)), colour_(colour) {}
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->setRenderHint(QPainter::TextAntialiasing);
+        const bool disabled = mode == QIcon::Disabled;
+        const QColor base = disabled ? QColor(200, 200, 200) : colour_;
+        const QRectF r = QRectF(rect).adjusted(1, 1, -1, -1);
+        QLinearGradient fill(r.topLeft(), r.bottomLeft());
+        fill.setColorAt(0, base.lighter(130));
+        fill.setColorAt(1, base);
+        p->setPen(QPen(base.darker(disabled ? 110 : 140), 1));
+        p->setBrush(fill);
+        p->drawRoundedRect(r, r.width() * 0.2, r.height() * 0.2);
+        QFont f = QApplication::font();
+        f.setBold(true);
+        const qreal share = glyph_.size() == 1 ? 0.72 : glyph_.size() == 2 ? 0.5 : 0.4;
+        f.setPixelSize(qMax(4, static_cast<int>(r.height() * share)));
+        p->setFont(f);
+        p->setPen(disabled ? QColor(250, 250, 250) : QColor(Qt::white));
+        p->drawText(r, Qt::AlignCenter, glyph_);
+        p->restore();
+    }
+    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        QPixmap pm(size * scale);
+        pm.setDevicePixelRatio(scale);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(), size), mode, state);
+        return pm;
+    }
+
+private:
+    QString glyph_;
+    QColor colour_;
+};
+
+struct ToolbarImage {
+    const char* key;
+    const char* themeName; // "" when no theme icon fits
+    const char* glyph;
+    QRgb colour;
+};
+
+// Colours group the commands: computing and prices blue, currency green, records and
+// printing slate, deviations orange, value and offer purple, help teal, cancel and exit red.
+constexpr ToolbarImage kToolbarImages[] = {
+    {"Cijena", "accessories-calculator", "=", 0x2a6fb0},
+    {"KN", "", "kn", 0x2e8b57},
+    {"DM", "", "€", 0x2e8b57},
+    {"Kurs", "", "⇄", 0x2e8b57},
+    {"Min", "", "min", 0x2a6fb0},
+    {"Max", "", "max", 0x2a6fb0},
+    {"Odabir", "", "≈", 0x2a6fb0},
+    {"Pohrani", "document-save", "↓", 0x4f6475},
+    {"Note", "text-x-generic", "≡", 0x4f6475},
+    {"Ispis", "document-print", "I", 0x4f6475},
+    {"Odstup", "list-add", "+", 0xd2691e},
+    {"Odstupminus", "list-remove", "−", 0xd2691e},
+    {"Vrijednost", "", "⌂", 0x7b4fa0},
+    {"Ponuda", "document-new", "✉", 0x7b4fa0},
+    {"Pvidi", "document-print-preview", "▤", 0x7b4fa0},
+    {"Ponisti", "edit-clear", "✕", 0xb22222},
+    {"Ptarvel", "help-contents", "?", 0x1f8a8a},
+    {"Ptroskovi", "", "T", 0x1f8a8a},
+    {"Pupute", "help-faq", "U", 0x1f8a8a},
+    {"Izlaz", "application-exit", "⇥", 0xb22222},
+};
+
+} // namespace
+
+QIcon applicationIcon() {
+    return QIcon(new ApplicationIconEngine);
+}
+
+QIcon glyphIcon(const QString& glyph, const QColor& colour) {
+    return QIcon(new GlyphIconEngine(glyph, colour));
+}
+
+QIcon toolbarIcon(const std::string& key) {
+    for (const ToolbarImage& image : kToolbarImages) {
+        if (key != image.key)
+            continue;
+        const QIcon fallback = glyphIcon(QString::fromUtf8(image.glyph), QColor(image.colour));
+        if (*image.themeName == '\0')
+            return fallback;
+        return QIcon::fromTheme(QString::fromLatin1(image.themeName), fallback);
+    }
+    return glyphIcon(QString::fromStdString(key.substr(0, 1)), QColor(Qt::gray));
+}
+
+QPixmap buildingPicture(const QSize& size, qreal devicePixelRatio) {
+    QPixmap pm(size * devicePixelRatio);
+    pm.setDevicePixelRatio(devicePixelRatio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r(QPointF(0, 0), QSizeF(size));
+    // A drawing sheet with a grid, a building elevation and a dimension line.
+    p.setPen(QPen(QColor(170, 190, 210), 1));
+    p.setBrush(QColor(246, 249, 252));
+    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
+    p.setPen(QPen(QColor(222, 230, 238), 1));
+    for (qreal x = r.left() + 12; x < r.right() - 4; x += 12)
+        p.drawLine(QPointF(x, r.top() + 4), QPointF(x, r.bottom() - 4));
+    for (qreal y = r.top() + 12; y < r.bottom() - 4; y += 12)
+        p.drawLine(QPointF(r.left() + 4, y), QPointF(r.right() - 4, y));
+    const QRectF house(r.left() + r.width() * 0.22, r.top() + r.height() * 0.14, r.width() * 0.56,
+                       r.height() * 0.62);
+    drawHouse(p, house, kNavy, 3);
+    p.setPen(QPen(kNavy, 2));
+    const qreal floorY = house.top() + house.height() * 0.62;
+    const qreal wallL = house.left() + house.width() * 0.12;
+    const qreal wallR = house.right() - house.width() * 0.12;
+    p.drawLine(QPointF(wallL, floorY), QPointF(wallR, floorY));
+    const qreal w = (wallR - wallL) / 7;
+    for (int i = 0; i < 3; ++i)
+        p.drawRect(QRectF(wallL + w * (1 + 2 * i), floorY - w * 1.6, w, w * 1.1));
+    p.setBrush(kGold);
+    p.drawRect(QRectF(wallL + w * 3, house.bottom() - w * 1.6, w, w * 1.6));
+    const qreal dimY = house.bottom() + r.height() * 0.1;
+    p.setPen(QPen(kGold.darker(120), 1.5));
+    p.drawLine(QPointF(wallL, dimY), QPointF(wallR, dimY));
+    p.drawLine(QPointF(wallL, dimY - 5), QPointF(wallL, dimY + 5));
+    p.drawLine(QPointF(wallR, dimY - 5), QPointF(wallR, dimY + 5));
+    return pm;
+}
+
+} // namespace tarvel::ui

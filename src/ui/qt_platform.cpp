@@ -1,0 +1,200 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFontDatabase>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifdef TARVEL_WITH_PRINTING
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#endif
+
+#include "system/cp1250_file_store.h"
+#include "system/program_directory.h"
+#include "system/qt_settings_store.h"
+#include "tarvel_version.h"
+#include "ui/windows.h"
+
+namespace tarvel::ui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// The window a dialog belongs to: the active one, else none.
+QWidget* dialogParent() {
+    return QApplication::activeWindow();
+}
+
+// A help or data file named by the models ("\Tarvel.chm") in the program directory.
+QString programFile(const std::string& directory, const std::string& name) {
+    QString file = qs(name);
+    file.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QDir::isAbsolutePath(file) && QFileInfo::exists(file))
+        return file;
+    return QDir(qs(directory)).filePath(file.startsWith(QLatin1Char('/')) ? file.mid(1) : file);
+}
+
+} // namespace
+
+QtPlatform::QtPlatform()
+    : QtPlatform(std::make_unique<system::QtSettingsStore>(), system::programDirectory()) {}
+
+QtPlatform::QtPlatform(std::unique_ptr<forms::SettingsStore> settings, const std::string& directory)
+    : directory_(directory), settings_(std::move(settings)),
+      files_(std::make_unique<system::Cp1250FileStore>(directory)) {}
+
+QtPlatform::~QtPlatform() {
+    setBusy(false);
+}
+
+forms::MsgAnswer QtPlatform::messageBox(forms::MsgIcon icon, forms::MsgButtons buttons,
+                                        const std::string& title, const std::string& text) {
+    // The window behind the box shows what the handler has done so far.
+    refresh();
+    QMessageBox::Icon qicon = QMessageBox::Information;
+    switch (icon) {
+    case forms::MsgIcon::Critical:
+        qicon = QMessageBox::Critical;
+        break;
+    case forms::MsgIcon::Question:
+        qicon = QMessageBox::Question;
+        break;
+    case forms::MsgIcon::Exclamation:
+        qicon = QMessageBox::Warning;
+        break;
+    case forms::MsgIcon::Information:
+        qicon = QMessageBox::Information;
+        break;
+    }
+    const bool question = buttons == forms::MsgButtons::YesNo;
+    QMessageBox box(qicon, qs(title), qs(text),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    dialogParent());
+    const int answer = box.exec();
+    if (!question)
+        return forms::MsgAnswer::Ok;
+    return answer == QMessageBox::Yes ? forms::MsgAnswer::Yes : forms::MsgAnswer::No;
+}
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText) {
+    refresh();
+    bool ok = false;
+    const QString text = QInputDialog::getText(dialogParent(), qs(title), qs(prompt),
+                                               QLineEdit::Normal, qs(defaultText), &ok);
+    return ok ? text.toStdString() : std::string();
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+bool QtPlatform::openTextViewer(const std::string& fileName) {
+    const auto lines = files_->readLines(fileName);
+    if (!lines)
+        return false;
+    QString text;
+    for (const std::string& line : *lines)
+        text += qs(line) + QLatin1Char('\n');
+    auto* viewer = new QDialog(dialogParent());
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setWindowTitle(qs(fileName));
+    auto* layout = new QVBoxLayout(viewer);
+    auto* edit = new QPlainTextEdit(text, viewer);
+    edit->setReadOnly(true);
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    layout->addWidget(edit);
+    const int columns = edit->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('0')));
+    viewer->resize(columns + 40, 480);
+    viewer->show();
+    return true;
+}
+
+void QtPlatform::showHtmlHelp(const std::string& file, const std::string&, const std::string&) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(programFile(directory_, file)));
+}
+
+void QtPlatform::showClassicHelp(const std::string& file, int) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(programFile(directory_, file)));
+}
+
+void QtPlatform::print(const forms::PrintJob& job) {
+#ifdef TARVEL_WITH_PRINTING
+    QPrinter printer;
+    printer.setDocName(qs(job.title));
+    QPrintDialog dialog(&printer, dialogParent());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter(&printer);
+    painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const int lineHeight = painter.fontMetrics().lineSpacing();
+    for (size_t page = 0; page < job.pages.size(); ++page) {
+        if (page > 0)
+            printer.newPage();
+        int y = lineHeight;
+        for (const std::string& line : job.pages[page]) {
+            painter.drawText(0, y, qs(line));
+            y += lineHeight;
+        }
+    }
+#else
+    (void)job;
+#endif
+}
+
+std::optional<std::string> QtPlatform::openAddress(const std::string& address) {
+    if (QDesktopServices::openUrl(QUrl(qs(address))))
+        return std::nullopt;
+    return "Adresa " + address + " se ne može otvoriti.";
+}
+
+void QtPlatform::setBusy(bool busy) {
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+forms::ScreenSize QtPlatform::screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1280, 1024);
+    return {size.width() * kTwipsPerPixel, size.height() * kTwipsPerPixel};
+}
+
+forms::Version QtPlatform::version() {
+    return {kVersionMajor, kVersionMinor, kVersionRevision};
+}
+
+void QtPlatform::runModal(forms::Form& form) {
+    if (windows_)
+        windows_->runModal(form);
+}
+
+void QtPlatform::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void QtPlatform::refresh() {
+    if (windows_)
+        windows_->sync();
+}
+
+} // namespace tarvel::ui

@@ -1,0 +1,8 @@
+# The Qt layer's tests: the real windows, offscreen.
+file(GLOB ui_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
+add_executable(test_ui ${ui_test_sources})
+target_link_libraries(test_ui PRIVATE tarvel_ui Qt6::Test GTest::gtest tarvel_options)
+target_include_directories(test_ui PRIVATE ${PROJECT_SOURCE_DIR}/src)
+add_test(NAME ui COMMAND test_ui)
+set_tests_properties(ui PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+

@@ -8,9 +8,7 @@ namespace tarvel::calculator {
 using forms::fmt;
 using forms::num;
 
-namespace {
-constexpr int kFlatStyle = 2048;
-}
+using forms::Toolbar;
 
 void FrmGl::Form_Load() {
     SharedState& s = state();
@@ -35,13 +33,13 @@ void FrmGl::Form_Load() {
         s.Stopa = 0;
     }
     s.Html = settings.get("Html", "0");
-    s.Toolbar = settings.get("Toolbar", std::to_string(kFlatStyle));
+    s.Toolbar = settings.get("Toolbar", std::to_string(Toolbar::kFlatStyle));
 
-    int style = kFlatStyle;
+    int style = Toolbar::kFlatStyle;
     try {
         style = static_cast<int>(num(s.Toolbar));
     } catch (const forms::ConversionError&) {
-        s.Toolbar = std::to_string(kFlatStyle);
+        s.Toolbar = std::to_string(Toolbar::kFlatStyle);
     }
     tlb1->setStyle(style);
     mnuPIE5->setChecked(style != 0);

@@ -3,14 +3,12 @@
 
 namespace tarvel::calculator {
 
-namespace {
-constexpr int kFlatStyle = 2048;
-}
+using forms::Toolbar;
 
 void FrmGl::mnuPIE5_Click() {
     int style = tlb1->style();
-    const bool flat = (style & kFlatStyle) == 0;
-    style = flat ? style | kFlatStyle : style & ~kFlatStyle;
+    const bool flat = (style & Toolbar::kFlatStyle) == 0;
+    style = flat ? style | Toolbar::kFlatStyle : style & ~Toolbar::kFlatStyle;
     mnuPIE5->setChecked(flat);
     tlb1->setStyle(style);
     state().Toolbar = std::to_string(style);

@@ -35,7 +35,8 @@ public:
     void setEnabled(const std::string& key, bool enabled);
     void enable(std::initializer_list<const char*> keys, bool enabled);
 
-    // Style bits of the toolbar (2048 is the flat look).
+    // Style bits of the toolbar; kFlatStyle is the flat look.
+    static constexpr int kFlatStyle = 2048;
     int style() const { return style_; }
     void setStyle(int style) { style_ = style; }
 

@@ -28,9 +28,6 @@ using forms::ControlKind;
 
 namespace {
 
-// The flat look of a toolbar in its style bits.
-constexpr int kFlatToolbar = 2048;
-
 // Names that the window models give their controls; a widget named so must have a control.
 constexpr const char* kControlPrefixes[] = {"lbl", "txt", "chk",   "opt",   "cmd", "mnu", "fra",
                                             "tlb", "img", "Frame", "Label", "lpb", "pic", "tab"};
@@ -318,7 +315,7 @@ void Binder::refreshBinding(Binding& b) {
             action->setEnabled(model.isEnabled(key));
         if (b.style != model.style()) {
             b.style = model.style();
-            const bool flat = (b.style & kFlatToolbar) != 0;
+            const bool flat = (b.style & forms::Toolbar::kFlatStyle) != 0;
             for (QToolButton* button : b.toolbar->findChildren<QToolButton*>())
                 button->setAutoRaise(flat);
         }

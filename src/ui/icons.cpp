@@ -30,7 +30,25 @@ void drawHouse(QPainter& p, const QRectF& r, const QColor& line, qreal width) {
     p.drawPath(path);
 }
 
-class ApplicationIconEngine : public QIconEngine {
+// An icon drawn by its paint() at whatever size and scale it is asked for, so that it stays
+// sharp at any scaling.
+class DrawnIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return scaledPixmap(size, mode, state, 1.0);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        QPixmap pm(size * scale);
+        pm.setDevicePixelRatio(scale);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, QRect(QPoint(), size), mode, state);
+        return pm;
+    }
+};
+
+class ApplicationIconEngine : public DrawnIconEngine {
 public:
     void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
         p->save();
@@ -57,21 +75,9 @@ public:
         p->restore();
     }
     QIconEngine* clone() const override { return new ApplicationIconEngine(*this); }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        QPixmap pm(size * scale);
-        pm.setDevicePixelRatio(scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(), size), mode, state);
-        return pm;
-    }
 };
 
-class GlyphIconEngine : public QIconEngine {
+class GlyphIconEngine : public DrawnIconEngine {
 public:
     GlyphIconEngine(QString glyph, QColor colour) : glyph_(std::move(glyph)), colour_(colour) {}
 
@@ -98,18 +104,6 @@ public:
         p->restore();
     }
     QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        QPixmap pm(size * scale);
-        pm.setDevicePixelRatio(scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(), size), mode, state);
-        return pm;
-    }
 
 private:
     QString glyph_;

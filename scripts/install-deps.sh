@@ -3,7 +3,7 @@
 # missing. Sourced by run.sh and test.sh.
 
 TARVEL_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev googletest
-                 libbenchmark-dev xvfb xauth)
+                 libbenchmark-dev xvfb xauth fonts-dejavu-core)
 
 tarvel_install_missing() {
     local missing=() pkg

@@ -102,6 +102,12 @@ TEST(MainWindowNames, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     const auto mismatches = nameMismatches(calculator.frmGl(), *window);
     for (const std::string& m : mismatches)
         ADD_FAILURE() << m;
+    // A separator shows its line only: a text would be drawn beside it.
+    for (const QAction* action : window->findChildren<QAction*>()) {
+        if (action->isSeparator()) {
+            EXPECT_TRUE(action->text().isEmpty()) << action->objectName().toStdString();
+        }
+    }
 
     // The check itself finds a stray widget, a missing one and one of the wrong kind.
     QWidget* frame = window->findChild<QWidget*>(QStringLiteral("fraSve"));

@@ -35,6 +35,7 @@ public:
     void ShowBadValue();
     void ShowOutOfTariff();
     void HideEmptyPhases();
+    void ShowPhase(int phase, bool visible);
     void DropPlanValue();
     void ReapplyPhaseExclusions();
     // Applies a catalogue entry as choosing its menu item does.

@@ -74,12 +74,16 @@ void FrmGl::ClearChosenPrices() {
     tlb1->setEnabled("Ponuda", false);
 }
 
+// Shows or hides a phase's share, fees, tick and chosen price (its caption stays).
+void FrmGl::ShowPhase(int i, bool visible) {
+    for (forms::Control* c : {lblF[i], lblFc[i], lblFcm[i], chkF[i], lblC[i]})
+        c->setVisible(visible);
+}
+
 void FrmGl::HideEmptyPhases() {
     for (int i = 4; i <= 8; ++i) {
-        if (num(lblF[i]->caption()) == 0) {
-            for (forms::Control* c : {lblF[i], lblFc[i], lblFcm[i], chkF[i], lblC[i]})
-                c->setVisible(false);
-        }
+        if (num(lblF[i]->caption()) == 0)
+            ShowPhase(i, false);
     }
 }
 
@@ -101,10 +105,8 @@ void FrmGl::ReapplyPhaseExclusions() {
 void FrmGl::SetupBuildingService() {
     for (int i = 1; i <= 8; ++i)
         lblP[i]->setCaption(std::string(kBuildingPhaseCaptions[i - 1]));
-    for (int i = 4; i <= 8; ++i) {
-        for (forms::Control* c : {lblF[i], lblFc[i], lblFcm[i], chkF[i], lblC[i]})
-            c->setVisible(true);
-    }
+    for (int i = 4; i <= 8; ++i)
+        ShowPhase(i, true);
     fraFaze->setVisible(true);
     fraKat->setVisible(true);
     tlb1->setEnabled("Cijena", false);
@@ -129,10 +131,8 @@ void FrmGl::SetupPlanService() {
         lblP[i]->setCaption(std::string(kPlanPhaseCaptions[i - 1]));
     for (int i = 6; i <= 8; ++i)
         lblF[i]->setCaption("0");
-    for (int i = 4; i <= 5; ++i) {
-        for (forms::Control* c : {lblF[i], lblFc[i], lblFcm[i], chkF[i], lblC[i]})
-            c->setVisible(true);
-    }
+    for (int i = 4; i <= 5; ++i)
+        ShowPhase(i, true);
     fraFaze->setVisible(true);
     fraKat->setVisible(false);
     lblTekst->setCaption("Unesite obračunske jedinice");

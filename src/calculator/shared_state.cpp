@@ -1,7 +1,6 @@
 #include "calculator/shared_state.h"
 
 #include <charconv>
-#include <functional>
 #include <map>
 
 namespace tarvel::calculator {
@@ -11,10 +10,6 @@ std::string numberText(double x) {
     char buf[64];
     const auto r = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed);
     return std::string(buf, r.ptr);
-}
-
-std::string flagText(bool b) {
-    return b ? "True" : "False";
 }
 
 } // namespace
@@ -46,133 +41,51 @@ void SharedState::clearExclusions() {
 }
 
 std::optional<std::string> SharedState::text(const std::string& name) const {
-    using Reader = std::function<std::string(const SharedState&)>;
-    static const std::map<std::string, Reader> readers = {
-        {"Usluga",
-         [](const SharedState& s) {
-             return s.Usluga;
-         }},
-        {"Kurs",
-         [](const SharedState& s) {
-             return numberText(s.Kurs);
-         }},
-        {"Stopa",
-         [](const SharedState& s) {
-             return numberText(s.Stopa);
-         }},
-        {"Html",
-         [](const SharedState& s) {
-             return s.Html;
-         }},
-        {"Toolbar",
-         [](const SharedState& s) {
-             return s.Toolbar;
-         }},
-        {"HtmlStranica",
-         [](const SharedState& s) {
-             return s.HtmlStranica;
-         }},
-        {"PomocDatoteka",
-         [](const SharedState& s) {
-             return numberText(s.PomocDatoteka);
-         }},
-        {"Prekini",
-         [](const SharedState& s) {
-             return flagText(s.Prekini);
-         }},
-        {"Iskljucena1",
-         [](const SharedState& s) {
-             return flagText(s.Iskljucena1);
-         }},
-        {"Iskljucena2",
-         [](const SharedState& s) {
-             return flagText(s.Iskljucena2);
-         }},
-        {"Iskljucena3",
-         [](const SharedState& s) {
-             return flagText(s.Iskljucena3);
-         }},
-        {"Iskljucena4",
-         [](const SharedState& s) {
-             return flagText(s.Iskljucena4);
-         }},
-        {"Iskljucena6",
-         [](const SharedState& s) {
-             return flagText(s.Iskljucena6);
-         }},
-        {"Iskljucena7",
-         [](const SharedState& s) {
-             return flagText(s.Iskljucena7);
-         }},
-        {"NeispravanUpis",
-         [](const SharedState& s) {
-             return s.NeispravanUpis;
-         }},
-        {"NapomenaUkupno",
-         [](const SharedState& s) {
-             return s.NapomenaUkupno;
-         }},
-        {"NapomenaOdabir",
-         [](const SharedState& s) {
-             return s.NapomenaOdabir;
-         }},
-        {"PostotakOdstupanja",
-         [](const SharedState& s) {
-             return numberText(s.PostotakOdstupanja);
-         }},
-        {"TekstOdstupanja",
-         [](const SharedState& s) {
-             return s.TekstOdstupanja;
-         }},
-        {"Izracun",
-         [](const SharedState& s) {
-             return s.Izracun;
-         }},
-        {"DatotekaIzracuna",
-         [](const SharedState& s) {
-             return s.DatotekaIzracuna;
-         }},
-        {"OznakaDiscipline",
-         [](const SharedState& s) {
-             return s.OznakaDiscipline;
-         }},
-        {"UdioUInvesticiji",
-         [](const SharedState& s) {
-             return s.UdioUInvesticiji;
-         }},
-        {"VrijednostGradjevine",
-         [](const SharedState& s) {
-             return numberText(s.VrijednostGradjevine);
-         }},
-        {"Struka",
-         [](const SharedState& s) {
-             return s.Struka;
-         }},
-        {"IzPonude",
-         [](const SharedState& s) {
-             return flagText(s.IzPonude);
-         }},
-        {"PreuzmiVrijednost",
-         [](const SharedState& s) {
-             return flagText(s.PreuzmiVrijednost);
-         }},
-        {"PonudaVrijednost",
-         [](const SharedState& s) {
-             return s.PonudaVrijednost;
-         }},
-        {"ZadnjaSvota",
-         [](const SharedState& s) {
-             return numberText(s.ZadnjaSvota);
-         }},
-        {"NaslovIspisa",
-         [](const SharedState& s) {
-             return s.NaslovIspisa;
-         }},
+    using S = SharedState;
+    static const std::map<std::string, std::string S::*> texts = {
+        {"Usluga", &S::Usluga},
+        {"Html", &S::Html},
+        {"Toolbar", &S::Toolbar},
+        {"HtmlStranica", &S::HtmlStranica},
+        {"NeispravanUpis", &S::NeispravanUpis},
+        {"NapomenaUkupno", &S::NapomenaUkupno},
+        {"NapomenaOdabir", &S::NapomenaOdabir},
+        {"TekstOdstupanja", &S::TekstOdstupanja},
+        {"Izracun", &S::Izracun},
+        {"DatotekaIzracuna", &S::DatotekaIzracuna},
+        {"OznakaDiscipline", &S::OznakaDiscipline},
+        {"UdioUInvesticiji", &S::UdioUInvesticiji},
+        {"Struka", &S::Struka},
+        {"PonudaVrijednost", &S::PonudaVrijednost},
+        {"NaslovIspisa", &S::NaslovIspisa},
     };
-    const auto it = readers.find(name);
-    if (it == readers.end())
-        return std::nullopt;
-    return it->second(*this);
+    static const std::map<std::string, bool S::*> flags = {
+        {"Prekini", &S::Prekini},
+        {"Iskljucena1", &S::Iskljucena1},
+        {"Iskljucena2", &S::Iskljucena2},
+        {"Iskljucena3", &S::Iskljucena3},
+        {"Iskljucena4", &S::Iskljucena4},
+        {"Iskljucena6", &S::Iskljucena6},
+        {"Iskljucena7", &S::Iskljucena7},
+        {"IzPonude", &S::IzPonude},
+        {"PreuzmiVrijednost", &S::PreuzmiVrijednost},
+    };
+    static const std::map<std::string, double S::*> numbers = {
+        {"Kurs", &S::Kurs},
+        {"Stopa", &S::Stopa},
+        {"PostotakOdstupanja", &S::PostotakOdstupanja},
+        {"VrijednostGradjevine", &S::VrijednostGradjevine},
+        {"ZadnjaSvota", &S::ZadnjaSvota},
+    };
+    if (const auto it = texts.find(name); it != texts.end())
+        return this->*(it->second);
+    if (const auto it = flags.find(name); it != flags.end())
+        return std::string(this->*(it->second) ? "True" : "False");
+    if (const auto it = numbers.find(name); it != numbers.end())
+        return numberText(this->*(it->second));
+    if (name == "PomocDatoteka")
+        return numberText(PomocDatoteka);
+    return std::nullopt;
 }
 
 } // namespace tarvel::calculator

@@ -111,10 +111,7 @@ void Runner::runSteps(const std::function<bool()>& goOn) {
 
 void Runner::execute(const Step& step) {
     const std::string& verb = step.words[0];
-    if (verb == "setting" || verb == "file" || verb == "start" ||
-        (verb == "locked" && !calculator_)) {
-        beforeStart(step);
-    } else if (verb == "locked") {
+    if (verb == "setting" || verb == "file" || verb == "start" || verb == "locked") {
         beforeStart(step);
     } else if (!calculator_) {
         fail("step " + verb + " before start");
@@ -154,11 +151,9 @@ void Runner::beforeStart(const Step& step) {
         writeFile(step.words[1], step.block);
     } else if (verb == "locked") {
         requireWords(step, 2);
-        const std::string path = directory_ + "/" + step.words[1];
         if (!platform_.files().exists(step.words[1]))
             writeFile(step.words[1], {});
         platform_.locked.insert(step.words[1]);
-        (void)path;
     }
 }
 
@@ -396,39 +391,37 @@ void Runner::expectState(const Step&, const std::string& address, const std::str
     }
     Target t = resolve(address);
     forms::Control& c = *t.control;
-    bool ok = false;
-    std::string opposite;
-    if (t.toolbar) {
-        const bool enabled = t.toolbar->isEnabled(t.toolbarKey);
-        if (state == "enabled" || state == "disabled") {
-            ok = enabled == (state == "enabled");
-            opposite = enabled ? "enabled" : "disabled";
-        } else {
-            fail("a toolbar button is enabled or disabled");
-        }
-    } else if (state == "visible" || state == "hidden") {
-        ok = c.visible() == (state == "visible");
-        opposite = c.visible() ? "visible" : "hidden";
-    } else if (state == "enabled" || state == "disabled") {
-        ok = c.enabled() == (state == "enabled");
-        opposite = c.enabled() ? "enabled" : "disabled";
-    } else if (state == "ticked" || state == "unticked") {
-        ok = c.checked() == (state == "ticked");
-        opposite = c.checked() ? "ticked" : "unticked";
-    } else if (state == "selected" || state == "unselected") {
-        ok = c.checked() == (state == "selected");
-        opposite = c.checked() ? "selected" : "unselected";
-    } else if (state == "focused") {
-        ok = t.form->focused() == &c;
-        opposite = t.form->focused() ? t.form->focused()->name() + " focused" : "no focus";
-    } else if (state == "readonly" || state == "editable") {
-        ok = c.readOnly() == (state == "readonly");
-        opposite = c.readOnly() ? "readonly" : "editable";
-    } else {
-        fail("unknown state " + state);
+    if (state == "focused") {
+        const forms::Control* focused = t.form->focused();
+        if (focused != &c)
+            fail("expected " + address + " focused, found " +
+                 (focused ? focused->name() + " focused" : std::string("no focus")));
+        return;
     }
-    if (!ok)
-        fail("expected " + address + " " + state + ", found " + opposite);
+    // Each state and its opposite, with what the control has of it.
+    struct Pair {
+        const char* yes;
+        const char* no;
+        bool value;
+    };
+    const Pair pairs[] = {
+        {"enabled", "disabled", t.toolbar ? t.toolbar->isEnabled(t.toolbarKey) : c.enabled()},
+        {"visible", "hidden", c.visible()},
+        {"ticked", "unticked", c.checked()},
+        {"selected", "unselected", c.checked()},
+        {"readonly", "editable", c.readOnly()},
+    };
+    for (const Pair& p : pairs) {
+        if (state != p.yes && state != p.no)
+            continue;
+        if (t.toolbar && std::string(p.yes) != "enabled")
+            fail("a toolbar button is enabled or disabled");
+        const std::string found = p.value ? p.yes : p.no;
+        if (found != state)
+            fail("expected " + address + " " + state + ", found " + found);
+        return;
+    }
+    fail("unknown state " + state);
 }
 
 void Runner::checkNoEffectsLeft() {

@@ -2,14 +2,37 @@
 
 #include <string>
 
-// Where the program keeps its files and looks for its help files.
+// Where the program keeps its files and looks for its help documents.
+//
+// A portable copy (the build tree, or a folder holding the marker file, as on a USB stick) keeps
+// its files beside the executable. An installed program never writes next to its executable:
+// its files live in the user's data folder (QStandardPaths::AppDataLocation).
 namespace tarvel::system {
 
-// The directory of the executable when it is writable, else the per-user data directory.
+// The file whose presence in the executable's folder makes that folder a portable copy.
+inline constexpr const char* kPortableMarker = "tarvel-portable";
+
+// True when the program in `executableDirectory` runs as a portable copy: the folder holds
+// kPortableMarker, or its parent holds CMakeCache.txt (an executable in a build tree's bin/).
+bool isPortableCopy(const std::string& executableDirectory);
+
+// The user's data folder of the program; not created.
+std::string userDataDirectory();
+
+// The folder of the program's files for an executable in `executableDirectory`: that folder for
+// a writable portable copy, else the user's data folder (created when missing).
+std::string chooseProgramDirectory(const std::string& executableDirectory);
+
+// chooseProgramDirectory() of the running executable.
 std::string programDirectory();
 
-// The choice programDirectory() makes, for a given executable directory: that directory when
-// it is writable, else the per-user data directory (created when missing).
-std::string chooseProgramDirectory(const std::string& executableDirectory);
+// The full path of help document `name` ("Upute.chm"; a leading "\" or "/" is ignored): the
+// first that exists of the executable's folder, the user's data folder and the installed data
+// folder (`../share/tarvel` from the executable). "" when none has it, or when the name is not
+// a plain file name.
+std::string findHelpFile(const std::string& executableDirectory, const std::string& name);
+
+// findHelpFile() for the running executable.
+std::string findHelpFile(const std::string& name);
 
 } // namespace tarvel::system

@@ -1,11 +1,21 @@
 #include "calculator/calculator.h"
 
+#include "calculator/frm_about.h"
 #include "calculator/frm_gl.h"
+#include "calculator/frm_kurs.h"
+#include "calculator/frm_stopa.h"
 
 namespace tarvel::calculator {
 
 Calculator::Calculator(forms::Platform& platform) : forms::Application(platform) {
     registerForm("frmGl", [this](forms::Application&) { return std::make_unique<FrmGl>(*this); });
+    // The rate dialogs and the about box.
+    registerForm("frmKurs",
+                 [this](forms::Application&) { return std::make_unique<FrmKurs>(*this); });
+    registerForm("frmStopa",
+                 [this](forms::Application&) { return std::make_unique<FrmStopa>(*this); });
+    registerForm("frmAbout",
+                 [this](forms::Application&) { return std::make_unique<FrmAbout>(*this); });
 }
 
 void Calculator::start() {

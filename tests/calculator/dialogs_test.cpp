@@ -1,0 +1,285 @@
+// The exchange-rate and tax-rate dialogs and the about box, driven as a user drives them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "calculator/calculator.h"
+#include "calculator/frm_about.h"
+#include "calculator/frm_gl.h"
+#include "calculator/frm_kurs.h"
+#include "calculator/frm_stopa.h"
+#include "tarvel_version.h"
+
+namespace tarvel::calculator {
+namespace {
+
+using forms::Form;
+using forms::MsgAnswer;
+using forms::MsgButtons;
+using forms::MsgIcon;
+
+class Settings : public forms::SettingsStore {
+public:
+    std::string get(const std::string& key, const std::string& fallback) override {
+        const auto it = values.find(key);
+        return it == values.end() ? fallback : it->second;
+    }
+    void set(const std::string& key, const std::string& value) override { values[key] = value; }
+    std::map<std::string, std::string> values;
+};
+
+// Records what the dialogs ask of the machine; a modal window runs the test's user.
+class DialogPlatform : public forms::Platform {
+public:
+    MsgAnswer messageBox(MsgIcon icon, MsgButtons, const std::string& title,
+                         const std::string& text) override {
+        messages.push_back({icon, title, text});
+        return MsgAnswer::Ok;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        throw std::logic_error("no input box expected");
+    }
+    void beep() override { ++beeps; }
+    forms::SettingsStore& settings() override { return store; }
+    forms::FileStore& files() override { throw std::logic_error("no files expected"); }
+    bool openTextViewer(const std::string&) override { return true; }
+    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
+    void showClassicHelp(const std::string&, int) override {}
+    void print(const forms::PrintJob&) override {}
+    std::optional<std::string> openAddress(const std::string& address) override {
+        opened.push_back(address);
+        busyWhileOpening = busy;
+        return openError;
+    }
+    void setBusy(bool b) override { busy = b; }
+    forms::ScreenSize screenSize() override { return {1280 * 15, 1024 * 15}; }
+    forms::Version version() override { return {kVersionMajor, kVersionMinor, kVersionRevision}; }
+    std::string programDirectory() override { return "/tmp"; }
+    void runModal(Form& form) override {
+        if (user)
+            user(form);
+    }
+
+    struct Message {
+        MsgIcon icon;
+        std::string title;
+        std::string text;
+    };
+    Settings store;
+    std::vector<Message> messages;
+    std::vector<std::string> opened;
+    std::optional<std::string> openError;
+    std::function<void(Form&)> user;
+    int beeps = 0;
+    bool busy = false;
+    bool busyWhileOpening = false;
+};
+
+std::string badValue(const std::string& typed) {
+    return "Upis  ' " + typed + " '  djeluje zbunjujuće ?\?\?! Pokušajte ponovo !";
+}
+
+class DialogTest : public ::testing::Test {
+protected:
+    DialogTest() { calc.start(); }
+
+    Form& open(const std::string& name) {
+        Form& f = calc.load(name);
+        f.show();
+        return f;
+    }
+    void expectBadValueShown(const std::string& typed) {
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].icon, MsgIcon::Question);
+        EXPECT_EQ(platform.messages[0].title, " TARVEL USLUGA");
+        EXPECT_EQ(platform.messages[0].text, badValue(typed));
+        EXPECT_EQ(calc.state().NeispravanUpis, typed);
+        platform.messages.clear();
+    }
+    FrmKurs& kurs() { return static_cast<FrmKurs&>(open("frmKurs")); }
+    FrmStopa& stopa() { return static_cast<FrmStopa&>(open("frmStopa")); }
+
+    DialogPlatform platform;
+    Calculator calc{platform};
+};
+
+TEST_F(DialogTest, DialogsAreLoadedOnFirstUseBesideTheMainWindow) {
+    EXPECT_EQ(calc.loaded("frmKurs"), nullptr);
+    EXPECT_EQ(calc.loaded("frmStopa"), nullptr);
+    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
+    const FrmGl& main = calc.frmGl();
+    const Form& k = kurs();
+    EXPECT_EQ(k.left - main.left, 600);
+    EXPECT_EQ(k.top - main.top, 660);
+    const Form& s = stopa();
+    EXPECT_EQ(s.left - main.left, 8130);
+    EXPECT_EQ(s.top - main.top, 660);
+}
+
+TEST_F(DialogTest, RateIsTypedWithADecimalCommaAndReachesTheMainWindow) {
+    FrmKurs& k = kurs();
+    k.userType(*k.txtUnesiKurs, "7.a,5");
+    EXPECT_EQ(k.txtUnesiKurs->text(), "7,5");
+    EXPECT_EQ(platform.beeps, 2); // the point and the letter
+    k.userClick(*k.cmdUnesi);
+    EXPECT_DOUBLE_EQ(calc.state().Kurs, 7.5);
+    EXPECT_EQ(calc.frmGl().txtKurs->text(), "7,50");
+    EXPECT_EQ(calc.loaded("frmKurs"), nullptr);
+    EXPECT_TRUE(platform.messages.empty());
+
+    // Grouping points of a pasted rate are read as the number texts read them.
+    FrmKurs& again = kurs();
+    again.userPaste(*again.txtUnesiKurs, "1.234,567");
+    again.userClick(*again.cmdUnesi);
+    EXPECT_DOUBLE_EQ(calc.state().Kurs, 1234.57);
+    EXPECT_EQ(calc.frmGl().txtKurs->text(), "1.234,57");
+}
+
+TEST_F(DialogTest, RateThatIsNotAboveZeroIsRefusedAndTheOldRateStays) {
+    // Typed 0, a pasted negative rate and one that would show as 0,00.
+    for (const std::string text : {"0", "-2,5", "0,001", "-0"}) {
+        SCOPED_TRACE(text);
+        FrmKurs& k = kurs();
+        k.userPaste(*k.txtUnesiKurs, text);
+        k.userClick(*k.cmdUnesi);
+        expectBadValueShown(text);
+        EXPECT_DOUBLE_EQ(calc.state().Kurs, 3.7);
+        EXPECT_EQ(calc.frmGl().txtKurs->text(), "3,70");
+        EXPECT_EQ(calc.loaded("frmKurs"), nullptr);
+    }
+}
+
+TEST_F(DialogTest, UnreadableRateEmptiesTheBoxAndTheDialogStaysOpen) {
+    FrmKurs& k = kurs();
+    for (const std::string text : {",", "", "1,2,3"}) {
+        SCOPED_TRACE(text);
+        k.userPaste(*k.txtUnesiKurs, text);
+        k.userClick(*k.cmdUnesi);
+        expectBadValueShown(text);
+        EXPECT_EQ(calc.loaded("frmKurs"), &k);
+        EXPECT_EQ(k.txtUnesiKurs->text(), "");
+        EXPECT_EQ(k.focused(), k.txtUnesiKurs);
+    }
+    EXPECT_DOUBLE_EQ(calc.state().Kurs, 3.7);
+    k.userType(*k.txtUnesiKurs, "4");
+    k.userClick(*k.cmdUnesi);
+    EXPECT_EQ(calc.frmGl().txtKurs->text(), "4,00");
+}
+
+TEST_F(DialogTest, ModalRateDialogReturnsWhenTheRateIsEntered) {
+    platform.user = [](Form& f) {
+        auto& k = static_cast<FrmKurs&>(f);
+        k.userType(*k.txtUnesiKurs, "7,55");
+        k.userClick(*k.cmdUnesi);
+    };
+    calc.load("frmKurs").showModal();
+    EXPECT_EQ(calc.modalTop(), nullptr);
+    EXPECT_EQ(calc.frmGl().txtKurs->text(), "7,55");
+}
+
+TEST_F(DialogTest, TaxRateIsStoredAsARoundedFractionAndShownNextTime) {
+    FrmStopa& s = stopa();
+    EXPECT_EQ(s.lblStopa->caption(), "0 %");
+    s.userType(*s.txtStopa, "2.5");
+    EXPECT_EQ(s.txtStopa->text(), "25");
+    EXPECT_EQ(platform.beeps, 1);
+    s.userClick(*s.cmdUnesi);
+    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.25);
+    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,25");
+    EXPECT_EQ(calc.loaded("frmStopa"), nullptr);
+    EXPECT_EQ(stopa().lblStopa->caption(), "25 %");
+
+    FrmStopa& rounded = stopa();
+    rounded.userType(*rounded.txtStopa, "22,5");
+    rounded.userClick(*rounded.cmdUnesi);
+    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.23);
+    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,23");
+    EXPECT_EQ(stopa().lblStopa->caption(), "23 %");
+
+    // An empty box is 0 %.
+    FrmStopa& empty = stopa();
+    empty.userClick(*empty.cmdUnesi);
+    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0);
+    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(DialogTest, ClosingTheTaxDialogStoresTheRateInForce) {
+    calc.state().Stopa = 0.085;
+    FrmStopa& s = stopa();
+    EXPECT_EQ(s.lblStopa->caption(), "8,5 %");
+    s.userType(*s.txtStopa, "30");
+    s.userClose();
+    EXPECT_EQ(calc.loaded("frmStopa"), nullptr);
+    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.085);
+    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,085");
+}
+
+TEST_F(DialogTest, ImpossibleOrUnreadableTaxRateIsRefusedAndTheBoxEmptied) {
+    calc.state().Stopa = 0.22;
+    FrmStopa& s = stopa();
+    // Below 0, 100 % and what rounds to it, and texts that are no number.
+    for (const std::string text : {"-5", "-0,1", "100", "99,5", "250", ",", "a"}) {
+        SCOPED_TRACE(text);
+        s.userPaste(*s.txtStopa, text);
+        s.userClick(*s.cmdUnesi);
+        expectBadValueShown(text);
+        EXPECT_EQ(calc.loaded("frmStopa"), &s);
+        EXPECT_EQ(s.txtStopa->text(), "");
+        EXPECT_EQ(s.focused(), s.txtStopa);
+        EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.22);
+    }
+    EXPECT_EQ(platform.store.values.count("ZadnjaStopa"), 0u);
+    // The largest rate below 100 % is still taken.
+    s.userType(*s.txtStopa, "99,4");
+    s.userClick(*s.cmdUnesi);
+    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.99);
+    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,99");
+}
+
+TEST_F(DialogTest, AboutBoxShowsTheVersionAndOpensTheAddresses) {
+    auto& a = static_cast<FrmAbout&>(open("frmAbout"));
+    EXPECT_EQ(a.lblVersion->caption(), "Verzija " + std::to_string(kVersionMajor) + "." +
+                                           std::to_string(kVersionMinor) + "." +
+                                           std::to_string(kVersionRevision));
+    EXPECT_EQ(a.lblOpis->caption().rfind("Program za izračun cijena usluga", 0), 0u);
+    EXPECT_EQ(std::count(a.lblOpis->caption().begin(), a.lblOpis->caption().end(), '\n'), 2);
+    EXPECT_FALSE(a.lblTitle->caption().empty());
+    EXPECT_EQ(a.lblEmail->caption(), kContactEmail);
+    EXPECT_EQ(a.lblLink->caption(), kWebAddress);
+
+    a.userClick(*a.lblEmail);
+    EXPECT_EQ(platform.opened, std::vector<std::string>{std::string("mailto:") + kContactEmail});
+    EXPECT_TRUE(platform.busyWhileOpening);
+    EXPECT_FALSE(platform.busy);
+    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
+
+    auto& b = static_cast<FrmAbout&>(open("frmAbout"));
+    b.userClick(*b.lblLink);
+    EXPECT_EQ(platform.opened.back(), kWebAddress);
+    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
+    EXPECT_TRUE(platform.messages.empty());
+
+    auto& c = static_cast<FrmAbout&>(open("frmAbout"));
+    c.userClick(*c.cmdOK);
+    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
+    EXPECT_EQ(platform.opened.size(), 2u);
+}
+
+TEST_F(DialogTest, AddressThatCannotBeOpenedIsReported) {
+    platform.openError = "Nema preglednika.";
+    auto& a = static_cast<FrmAbout&>(open("frmAbout"));
+    a.userClick(*a.lblLink);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, " Ne može");
+    EXPECT_EQ(platform.messages[0].text, "Greška pri uspostavi veze Nema preglednika.");
+    EXPECT_FALSE(platform.busy);
+    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
+}
+
+} // namespace
+} // namespace tarvel::calculator

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,26 @@ struct PrintJob {
     std::vector<std::vector<std::string>> pages;
 };
 
+// ---- Printing a laid-out document, page by page (begin) ----
+// A page surface of the printer, of a print preview or of a PDF file, in a fixed-pitch font:
+// positions in centimetres from the top left corner of the printable area. A failure throws a
+// std::exception that describes it.
+class PrintSurface {
+public:
+    virtual ~PrintSurface() = default;
+    virtual double widthCm() const = 0;      // printable width
+    virtual double heightCm() const = 0;     // printable height
+    virtual double lineHeightCm() const = 0; // the font's line spacing
+    virtual void printText(double xCm, double yCm, const std::string& text) = 0;
+    virtual void newPage() = 0;
+};
+
+enum class PrintTarget { Printer, Preview, Pdf };
+
+// Draws a whole document on a surface, from its first page on.
+using PrintRender = std::function<void(PrintSurface&)>;
+// ---- Printing a laid-out document (end) ----
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -77,6 +99,14 @@ public:
                               const std::string& window) = 0;
     virtual void showClassicHelp(const std::string& file, int command) = 0;
     virtual void print(const PrintJob& job) = 0;
+    // ---- Printing a laid-out document (begin) ----
+    // Prints a document on the default printer, shows it in a print preview or saves it as a
+    // PDF file; `render` draws it (a preview may call it more than once). Returns the
+    // failure's description, or nothing when the document went out or the user cancelled.
+    // This default collects the printer's pages as text and hands them to print().
+    virtual std::optional<std::string> printDocument(const std::string& title, PrintTarget target,
+                                                     const PrintRender& render);
+    // ---- Printing a laid-out document (end) ----
     // Asks the desktop to open a mail or web address; on failure returns the system's error.
     virtual std::optional<std::string> openAddress(const std::string& address) = 0;
     virtual void setBusy(bool busy) = 0;
@@ -92,5 +122,34 @@ public:
     // Called after a handler changed the models outside a user event the platform sent.
     virtual void refresh() {}
 };
+
+// ---- Printing a laid-out document (begin) ----
+inline std::optional<std::string>
+Platform::printDocument(const std::string& title, PrintTarget target, const PrintRender& render) {
+    // An A4 page with 10 pt type.
+    class TextPages : public PrintSurface {
+    public:
+        double widthCm() const override { return 19.0; }
+        double heightCm() const override { return 27.7; }
+        double lineHeightCm() const override { return 0.4; }
+        void printText(double, double, const std::string& text) override {
+            job.pages.back().push_back(text);
+        }
+        void newPage() override { job.pages.emplace_back(); }
+        PrintJob job;
+    };
+    TextPages pages;
+    pages.job.title = title;
+    pages.job.pages.emplace_back();
+    try {
+        render(pages);
+    } catch (const std::exception& e) {
+        return std::string(e.what());
+    }
+    if (target == PrintTarget::Printer)
+        print(pages.job);
+    return std::nullopt;
+}
+// ---- Printing a laid-out document (end) ----
 
 } // namespace tarvel::forms

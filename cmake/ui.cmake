@@ -5,8 +5,8 @@ find_package(Qt6 QUIET OPTIONAL_COMPONENTS PrintSupport)
 include(GNUInstallDirs)
 
 file(GLOB TARVEL_UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/ui/*.h src/ui/*.ui)
-add_library(tarvel_ui STATIC ${TARVEL_UI_SOURCES})
-set_target_properties(tarvel_ui PROPERTIES AUTOMOC ON AUTOUIC ON)
+add_library(tarvel_ui STATIC ${TARVEL_UI_SOURCES} resources/tarvel.qrc)
+set_target_properties(tarvel_ui PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
 target_include_directories(tarvel_ui PUBLIC src ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(tarvel_ui PUBLIC tarvel_system Qt6::Widgets tarvel_options)
 if(TARGET Qt6::PrintSupport)
@@ -16,16 +16,60 @@ endif()
 
 add_executable(tarvel src/app/main.cpp)
 target_link_libraries(tarvel PRIVATE tarvel_ui tarvel_options)
+# No console window on Windows; Qt's entry point supplies WinMain.
+set_target_properties(tarvel PROPERTIES WIN32_EXECUTABLE ON)
 
 # The scenario runner's sources include src/app/scenario/widgets_qt.cpp, which is empty
 # without TARVEL_WITH_WIDGETS.
 target_link_libraries(tarvel-scenario PRIVATE tarvel_ui Qt6::Test)
 target_compile_definitions(tarvel-scenario PRIVATE TARVEL_WITH_WIDGETS)
 
+# Packaging. One application id names the desktop entry, the metainfo and the icon; the PNG
+# icons are rendered from the same SVG that the program shows as its window icon.
+set(TARVEL_APP_ID hr.tarvel.Tarvel)
+if(NOT DEFINED TARVEL_WEB_ADDRESS)
+    set(TARVEL_WEB_ADDRESS "https://tarvel.example.hr")
+endif()
+set(TARVEL_METAINFO ${CMAKE_BINARY_DIR}/packaging/${TARVEL_APP_ID}.metainfo.xml)
+configure_file(resources/${TARVEL_APP_ID}.metainfo.xml.in ${TARVEL_METAINFO} @ONLY)
+
+set(TARVEL_ICON_SIZES 16 22 24 32 48 64 128 256)
+set(TARVEL_ICON_DIR ${CMAKE_BINARY_DIR}/packaging/icons)
+find_program(TARVEL_RSVG_CONVERT rsvg-convert)
+if(TARVEL_RSVG_CONVERT)
+    set(icon_files)
+    foreach(size ${TARVEL_ICON_SIZES})
+        set(icon ${TARVEL_ICON_DIR}/${size}x${size}/apps/${TARVEL_APP_ID}.png)
+        add_custom_command(OUTPUT ${icon}
+                           COMMAND ${CMAKE_COMMAND} -E make_directory ${TARVEL_ICON_DIR}/${size}x${size}/apps
+                           COMMAND ${TARVEL_RSVG_CONVERT} -w ${size} -h ${size}
+                                   -o ${icon} ${PROJECT_SOURCE_DIR}/resources/tarvel.svg
+                           DEPENDS ${PROJECT_SOURCE_DIR}/resources/tarvel.svg
+                           COMMENT "Icon ${size}x${size}" VERBATIM)
+        list(APPEND icon_files ${icon})
+    endforeach()
+    add_custom_target(tarvel_icons DEPENDS ${icon_files})
+    add_dependencies(tarvel tarvel_icons)
+elseif(UNIX AND NOT APPLE)
+    message(WARNING "rsvg-convert (librsvg2-bin) not found: no PNG icons are made or installed")
+endif()
+
 install(TARGETS tarvel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES resources/tarvel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES resources/tarvel.svg
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES LICENSE README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+if(UNIX AND NOT APPLE)
+    install(FILES resources/${TARVEL_APP_ID}.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${TARVEL_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+    install(FILES resources/tarvel.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+            RENAME ${TARVEL_APP_ID}.svg)
+    if(TARVEL_RSVG_CONVERT)
+        install(DIRECTORY ${TARVEL_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+    endif()
+endif()
+
+if(TARVEL_BUILD_TESTS)
+    include(tests/packaging/tests.cmake)
+endif()
 
 find_package(benchmark QUIET)
 if(benchmark_FOUND)

@@ -1,26 +1,109 @@
 // tarvel: the fee calculator with its windows.
 #include <QApplication>
-#include <QLibraryInfo>
+#include <QCommandLineParser>
 #include <QTranslator>
+
+#include <cstdio>
+#include <optional>
 
 #include "calculator/calculator.h"
 #include "system/app_identity.h"
+#include "system/qt_translation.h"
+#include "tarvel_version.h"
 #include "ui/calculator_windows.h"
 #include "ui/icons.h"
 #include "ui/qt_platform.h"
 #include "ui/windows.h"
 
+namespace {
+
+void setApplicationNames() {
+    QCoreApplication::setOrganizationName(QString::fromLatin1(tarvel::system::kOrganisationName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(tarvel::system::kApplicationName));
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(tarvel::kVersionMajor)
+                                                .arg(tarvel::kVersionMinor)
+                                                .arg(tarvel::kVersionRevision));
+}
+
+void print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+struct CommandLine {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Prikazuje ovu pomoć i završava.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Prikazuje verziju programa i završava.")};
+
+    CommandLine() {
+        parser.setApplicationDescription(
+            QStringLiteral("Tarvel – izračun cijena usluga arhitekata i inženjera.\n"
+                           "Program se pokreće bez argumenata i otvara glavni prozor."));
+        parser.addOption(help);
+        parser.addOption(version);
+    }
+};
+
+// The answer to --help and --version, given before anything touches the window system so that
+// both work without a display; nothing when the program is to start.
+std::optional<int> answerInformationOptions(CommandLine& commandLine) {
+    // Other arguments may still be Qt's own (-style, -platform): judged once QApplication
+    // has taken those out.
+    commandLine.parser.parse(QCoreApplication::arguments());
+    if (commandLine.parser.isSet(commandLine.help)) {
+        print(stdout, commandLine.parser.helpText());
+        return 0;
+    }
+    if (commandLine.parser.isSet(commandLine.version)) {
+        // As the about box shows it.
+        print(stdout,
+              QStringLiteral("Tarvel Verzija %1\n").arg(QCoreApplication::applicationVersion()));
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// Refuses what is left of the command line: the program takes no arguments.
+bool acceptRemainingArguments(CommandLine& commandLine) {
+    QString error;
+    if (!commandLine.parser.parse(QCoreApplication::arguments()))
+        error = commandLine.parser.errorText();
+    else if (!commandLine.parser.positionalArguments().isEmpty())
+        error = QStringLiteral("Program ne prima argumente: %1")
+                    .arg(commandLine.parser.positionalArguments().join(QLatin1Char(' ')));
+    if (error.isEmpty())
+        return true;
+    print(stderr, error + QStringLiteral("\nPomoć: tarvel --help\n"));
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    {
+        QCoreApplication commandLineOnly(argc, argv);
+        setApplicationNames();
+        QTranslator qtTexts;
+        tarvel::system::installQtCroatian(qtTexts);
+        CommandLine commandLine;
+        if (const std::optional<int> exitCode = answerInformationOptions(commandLine))
+            return *exitCode;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QString::fromLatin1(tarvel::system::kOrganisationName));
-    QApplication::setApplicationName(QString::fromLatin1(tarvel::system::kApplicationName));
-    QApplication::setDesktopFileName(QStringLiteral("tarvel"));
+    setApplicationNames();
+    QApplication::setDesktopFileName(QString::fromLatin1(tarvel::system::kApplicationId));
     QApplication::setWindowIcon(tarvel::ui::applicationIcon());
-    // The program speaks Croatian, so do the buttons of its message boxes.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Croatian, QLocale::Croatia), QStringLiteral("qtbase"),
-                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    tarvel::system::installQtCroatian(qtTexts);
+    {
+        CommandLine commandLine;
+        if (!acceptRemainingArguments(commandLine))
+            return 1;
+    }
 
     tarvel::ui::QtPlatform platform;
     tarvel::calculator::Calculator calculator(platform);

@@ -6,6 +6,15 @@
 #include <QPainter>
 #include <QPainterPath>
 
+// The program's resources live in a static library: their registration has to be asked for.
+static void initialiseIconResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(tarvel);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace tarvel::ui {
 
 namespace {
@@ -13,7 +22,7 @@ namespace {
 const QColor kNavy(31, 78, 121);
 const QColor kGold(230, 150, 30);
 
-// Draws the house of the application icon into `r`.
+// Draws the house of the main window's picture into `r`.
 void drawHouse(QPainter& p, const QRectF& r, const QColor& line, qreal width) {
     QPainterPath path;
     const qreal x0 = r.left(), x1 = r.right(), y0 = r.top(), y1 = r.bottom();
@@ -46,35 +55,6 @@ public:
         paint(&p, QRect(QPoint(), size), mode, state);
         return pm;
     }
-};
-
-class ApplicationIconEngine : public DrawnIconEngine {
-public:
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode, QIcon::State) override {
-        p->save();
-        p->setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5);
-        const qreal s = r.width();
-        QLinearGradient fill(r.topLeft(), r.bottomLeft());
-        fill.setColorAt(0, kNavy.lighter(125));
-        fill.setColorAt(1, kNavy);
-        p->setPen(Qt::NoPen);
-        p->setBrush(fill);
-        p->drawRoundedRect(r, s * 0.18, s * 0.18);
-        drawHouse(*p, QRectF(r.left() + s * 0.16, r.top() + s * 0.14, s * 0.56, s * 0.62),
-                  Qt::white, qMax(1.0, s * 0.07));
-        const QRectF coin(r.left() + s * 0.52, r.top() + s * 0.52, s * 0.40, s * 0.40);
-        p->setBrush(kGold);
-        p->setPen(QPen(Qt::white, qMax(1.0, s * 0.03)));
-        p->drawEllipse(coin);
-        QFont f = QApplication::font();
-        f.setBold(true);
-        f.setPixelSize(qMax(4, static_cast<int>(s * 0.22)));
-        p->setFont(f);
-        p->drawText(coin, Qt::AlignCenter, QStringLiteral("%"));
-        p->restore();
-    }
-    QIconEngine* clone() const override { return new ApplicationIconEngine(*this); }
 };
 
 class GlyphIconEngine : public DrawnIconEngine {
@@ -145,7 +125,9 @@ constexpr ToolbarImage kToolbarImages[] = {
 } // namespace
 
 QIcon applicationIcon() {
-    return QIcon(new ApplicationIconEngine);
+    initialiseIconResources();
+    // The same drawing that is installed as the desktop's icon, scaled by Qt's SVG icon engine.
+    return QIcon(QStringLiteral(":/icons/tarvel.svg"));
 }
 
 QIcon glyphIcon(const QString& glyph, const QColor& colour) {

@@ -4,8 +4,9 @@
 #include <QPixmap>
 #include <string>
 
-// The program's pictures, drawn in code so that they need no image plug-in and stay sharp at
-// any scale: the application icon, the toolbar images and the picture of the main window.
+// The program's pictures: the application icon from resources/tarvel.svg (the file installed as
+// the desktop's icon), and, drawn in code so that they stay sharp at any scale, the toolbar
+// images and the picture of the main window.
 namespace tarvel::ui {
 
 QIcon applicationIcon();

@@ -26,6 +26,8 @@ FrmAbout::FrmAbout(Calculator& calculator)
     lblLink = label("lblLink");
     lblEmail->setForeColor(forms::colors::Blue);
     lblLink->setForeColor(forms::colors::Blue);
+    lblEmail->setToolTip("Pošalji poruku");
+    lblLink->setToolTip("Otvori u pregledniku");
     cmdOK = &add("cmdOK", ControlKind::CommandButton);
     cmdOK->setCaption("&Izlaz");
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include "ui/dialog_windows.h"
 #include "ui/icons.h"
 #include "ui/windows.h"
 #include "ui_frm_gl.h"
@@ -52,6 +53,10 @@ std::unique_ptr<QWidget> buildFrmGl() {
 
 void registerCalculatorWindows(Windows& windows) {
     windows.registerWindow("frmGl", buildFrmGl, Windows::Placement::CentredHorizontally);
+    // The rate dialogs and the about box.
+    windows.registerWindow("frmKurs", buildFrmKurs);
+    windows.registerWindow("frmStopa", buildFrmStopa);
+    windows.registerWindow("frmAbout", buildFrmAbout);
 }
 
 } // namespace tarvel::ui

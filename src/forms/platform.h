@@ -29,6 +29,16 @@ struct ScreenSize {
 
 enum class FileResult { Ok, AccessDenied, Failed };
 
+// The outcome of a write, with the system's reason in words when it failed ("Permission
+// denied", "No space left on device"); AccessDenied is a file that another program holds or
+// that may not be written.
+struct WriteResult {
+    FileResult result = FileResult::Ok;
+    std::string reason;
+
+    friend bool operator==(const WriteResult& r, FileResult f) { return r.result == f; }
+};
+
 // Text files of the program directory, addressed by file name. Texts cross this interface
 // as UTF-8 with "\n" line ends; on disk they are Windows-1250 with CR LF.
 class FileStore {
@@ -36,8 +46,9 @@ public:
     virtual ~FileStore() = default;
     virtual bool exists(const std::string& name) = 0;
     virtual std::optional<long long> size(const std::string& name) = 0;
-    // Appends text, creating the file when it is missing.
-    virtual FileResult append(const std::string& name, const std::string& text) = 0;
+    // Appends text, creating the file when it is missing. A write that fails part-way leaves
+    // the file as it was: it only ever grows by the whole text.
+    virtual WriteResult append(const std::string& name, const std::string& text) = 0;
     // Replaces the whole file atomically: a failure leaves the old file as it was.
     virtual FileResult writeWhole(const std::string& name, const std::string& text) = 0;
     virtual bool remove(const std::string& name) = 0;
@@ -98,6 +109,12 @@ public:
     virtual void showHtmlHelp(const std::string& file, const std::string& page,
                               const std::string& window) = 0;
     virtual void showClassicHelp(const std::string& file, int command) = 0;
+    // Opens a classic help file at a help topic number, as the F1 key of classic help does;
+    // where topics cannot be reached, the file's contents will do.
+    virtual void showClassicHelpTopic(const std::string& file, int topic) {
+        (void)topic;
+        showClassicHelp(file, 3);
+    }
     virtual void print(const PrintJob& job) = 0;
     // ---- Printing a laid-out document (begin) ----
     // Prints a document on the default printer, shows it in a print preview or saves it as a

@@ -26,9 +26,18 @@ FileResult failureOf(const QFileDevice& file, const QString& path, bool replacin
     return fileDenied || directoryDenied ? FileResult::AccessDenied : FileResult::Failed;
 }
 
+// Writes until everything is written or the system refuses; a short write is followed by
+// another, so that a refusal leaves its reason in the file's error string.
 bool writeAll(QFileDevice& file, const std::string& text) {
     const QByteArray bytes = QByteArray::fromStdString(encodeCp1250(text));
-    return file.write(bytes) == bytes.size();
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
 }
 
 } // namespace
@@ -51,14 +60,24 @@ std::optional<long long> Cp1250FileStore::size(const std::string& name) {
     return info.size();
 }
 
-FileResult Cp1250FileStore::append(const std::string& name, const std::string& text) {
+// The file only ever grows by whole texts: a write that fails part-way (a full disk, a file
+// size limit, an I/O error) is cut back to the length the file had before.
+forms::WriteResult Cp1250FileStore::append(const std::string& name, const std::string& text) {
     const QString filePath = path(name);
     QFile file(filePath);
-    if (!file.open(QIODevice::Append))
-        return failureOf(file, filePath, false);
-    if (!writeAll(file, text) || !file.flush())
-        return FileResult::Failed;
-    return FileResult::Ok;
+    if (!file.open(QIODevice::Append | QIODevice::Unbuffered)) {
+        // A missing file in a directory that may not be written is not a file that someone
+        // holds: only an existing file that is refused counts as access denied.
+        const FileResult result =
+            QFileInfo(filePath).isFile() ? failureOf(file, filePath, false) : FileResult::Failed;
+        return {result, file.errorString().toStdString()};
+    }
+    const qint64 formerSize = file.size();
+    if (writeAll(file, text) && file.flush())
+        return {FileResult::Ok, {}};
+    const std::string reason = file.errorString().toStdString();
+    file.resize(formerSize);
+    return {FileResult::Failed, reason};
 }
 
 FileResult Cp1250FileStore::writeWhole(const std::string& name, const std::string& text) {

@@ -14,7 +14,7 @@ public:
 
     bool exists(const std::string& name) override;
     std::optional<long long> size(const std::string& name) override;
-    forms::FileResult append(const std::string& name, const std::string& text) override;
+    forms::WriteResult append(const std::string& name, const std::string& text) override;
     forms::FileResult writeWhole(const std::string& name, const std::string& text) override;
     bool remove(const std::string& name) override;
     std::optional<std::vector<std::string>> readLines(const std::string& name) override;

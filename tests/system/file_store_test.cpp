@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using tarvel::forms::FileResult;
@@ -33,8 +35,8 @@ protected:
 TEST_F(FileStoreTest, AppendCreatesTheFileThenAppendsInCodePageBytes) {
     EXPECT_FALSE(store.exists("zapis.txt"));
     EXPECT_EQ(store.size("zapis.txt"), std::nullopt);
-    EXPECT_EQ(store.append("zapis.txt", "čista\n"), FileResult::Ok);
-    EXPECT_EQ(store.append("zapis.txt", "Ž → 5 €\n"), FileResult::Ok);
+    EXPECT_EQ(store.append("zapis.txt", "čista\n").result, FileResult::Ok);
+    EXPECT_EQ(store.append("zapis.txt", "Ž → 5 €\n").result, FileResult::Ok);
 
     EXPECT_EQ(bytesOf("zapis.txt"), "\xE8ista\r\n\x8E ? 5 \x80\r\n");
     EXPECT_EQ(store.size("zapis.txt"), 16);
@@ -54,27 +56,61 @@ TEST_F(FileStoreTest, WriteWholeReplacesTheFileAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(store.exists("ponuda.txt"));
 }
 
-TEST_F(FileStoreTest, MissingFilesAndOtherFailures) {
+TEST_F(FileStoreTest, MissingFilesAndOtherFailuresGiveTheSystemsReason) {
     EXPECT_EQ(store.readLines("nema.txt"), std::nullopt);
     EXPECT_FALSE(store.remove("nema.txt"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("mapa"));
-    EXPECT_EQ(store.append("mapa", "x"), FileResult::Failed);
+    const auto directoryInPlace = store.append("mapa", "x");
+    EXPECT_EQ(directoryInPlace.result, FileResult::Failed);
+    EXPECT_FALSE(directoryInPlace.reason.empty());
+    const auto missingDirectory = store.append("nema/zapis.txt", "x");
+    EXPECT_EQ(missingDirectory.result, FileResult::Failed);
+    EXPECT_FALSE(missingDirectory.reason.empty());
     EXPECT_EQ(store.writeWhole("nema/ponuda.txt", "x"), FileResult::Failed);
 }
 
-TEST_F(FileStoreTest, UnwritableFilesAndDirectoriesAreAccessDenied) {
+// A refused existing file is what another program holding it looks like; a directory that may
+// not be written is another failure, reported with its reason.
+TEST_F(FileStoreTest, UnwritableFilesAreAccessDeniedUnwritableDirectoriesFail) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root may write whatever the permissions say";
     ASSERT_EQ(store.writeWhole("zapis.txt", "staro\n"), FileResult::Ok);
     ASSERT_TRUE(setWritable("zapis.txt", false));
-    EXPECT_EQ(store.append("zapis.txt", "novo\n"), FileResult::AccessDenied);
+    EXPECT_EQ(store.append("zapis.txt", "novo\n").result, FileResult::AccessDenied);
     EXPECT_EQ(store.writeWhole("zapis.txt", "novo\n"), FileResult::AccessDenied);
 
     ASSERT_TRUE(setWritable("zapis.txt", true));
     ASSERT_TRUE(setWritable(".", false));
-    EXPECT_EQ(store.append("novi.txt", "x"), FileResult::AccessDenied);
+    const auto readOnlyDirectory = store.append("novi.txt", "x");
+    EXPECT_EQ(readOnlyDirectory.result, FileResult::Failed);
+    EXPECT_NE(readOnlyDirectory.reason.find("ermission"), std::string::npos)
+        << readOnlyDirectory.reason;
+    EXPECT_FALSE(store.exists("novi.txt"));
     EXPECT_EQ(store.writeWhole("zapis.txt", "novo\n"), FileResult::AccessDenied);
-    EXPECT_EQ(store.append("zapis.txt", "novo\n"), FileResult::Ok);
+    EXPECT_EQ(store.append("zapis.txt", "novo\n").result, FileResult::Ok);
     ASSERT_TRUE(setWritable(".", true));
     EXPECT_EQ(bytesOf("zapis.txt"), "staro\r\nnovo\r\n");
+}
+
+// A file size limit stops a write part-way, as a full disk does: the file keeps its former
+// length and the next append that fits goes on from there.
+TEST_F(FileStoreTest, AnAppendThatFailsPartWayLeavesTheFileAsItWas) {
+    ASSERT_EQ(store.append("zapis.txt", "prvi zapis\n").result, FileResult::Ok);
+    const std::string before = bytesOf("zapis.txt");
+
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = static_cast<rlim_t>(before.size() + 5);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const auto tooLong = store.append("zapis.txt", "drugi, predugi zapis\n");
+    const auto fits = store.append("zapis.txt", "tri\n");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(tooLong.result, FileResult::Failed);
+    EXPECT_FALSE(tooLong.reason.empty());
+    EXPECT_EQ(fits.result, FileResult::Ok);
+    EXPECT_EQ(bytesOf("zapis.txt"), before + "tri\r\n");
 }

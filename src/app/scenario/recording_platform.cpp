@@ -28,8 +28,10 @@ public:
         : inner_(std::move(inner)), locked_(locked) {}
     bool exists(const std::string& name) override { return inner_->exists(name); }
     std::optional<long long> size(const std::string& name) override { return inner_->size(name); }
-    forms::FileResult append(const std::string& name, const std::string& text) override {
-        return locked_.count(name) ? forms::FileResult::AccessDenied : inner_->append(name, text);
+    forms::WriteResult append(const std::string& name, const std::string& text) override {
+        if (locked_.count(name))
+            return {forms::FileResult::AccessDenied, "Permission denied"};
+        return inner_->append(name, text);
     }
     forms::FileResult writeWhole(const std::string& name, const std::string& text) override {
         return locked_.count(name) ? forms::FileResult::AccessDenied

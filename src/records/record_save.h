@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace tarvel::forms {
+class Platform;
+}
+
+// Keeping a calculation: the record text appended to the record file of the program directory.
+namespace tarvel::records {
+
+// The record file in the program directory: one record per save, only ever appended to.
+inline constexpr const char* kRecordFile = "Cijena.txt";
+
+// Appends the record and a line break to Cijena.txt (created when missing). A file that another
+// program holds, or any other failure, is reported in a message box; nothing is said after a
+// save that succeeded. The file is never read, so its size does not matter. Returns whether the
+// record was saved.
+bool saveRecord(forms::Platform& platform, const std::string& izracun);
+
+} // namespace tarvel::records

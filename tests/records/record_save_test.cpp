@@ -1,0 +1,94 @@
+#include "records/record_save.h"
+
+#include "forms/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+using namespace tarvel::forms;
+
+namespace {
+
+// A record file that answers each append with a given result and must never be read.
+class ScriptedFiles : public FileStore {
+public:
+    bool exists(const std::string&) override { throw std::logic_error("the save checked"); }
+    std::optional<long long> size(const std::string&) override {
+        throw std::logic_error("the save measured the file");
+    }
+    WriteResult append(const std::string& name, const std::string& text) override {
+        appended.push_back(name + ": " + text);
+        return next;
+    }
+    FileResult writeWhole(const std::string&, const std::string&) override {
+        throw std::logic_error("the save rewrote the file");
+    }
+    bool remove(const std::string&) override { throw std::logic_error("the save removed"); }
+    std::optional<std::vector<std::string>> readLines(const std::string&) override {
+        throw std::logic_error("the save read the file");
+    }
+    std::string fullPath(const std::string& name) override { return "/program/" + name; }
+
+    WriteResult next;
+    std::vector<std::string> appended;
+};
+
+class MessagesOnly : public Platform {
+public:
+    MsgAnswer messageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
+                         const std::string& text) override {
+        EXPECT_EQ(buttons, MsgButtons::Ok);
+        EXPECT_EQ(icon, MsgIcon::Information);
+        messages.push_back(title + "|" + text);
+        return MsgAnswer::Ok;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
+        throw std::logic_error("unused");
+    }
+    void beep() override {}
+    SettingsStore& settings() override { throw std::logic_error("unused"); }
+    FileStore& files() override { return store; }
+    bool openTextViewer(const std::string&) override { throw std::logic_error("unused"); }
+    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
+    void showClassicHelp(const std::string&, int) override {}
+    void print(const PrintJob&) override {}
+    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
+    void setBusy(bool) override {}
+    ScreenSize screenSize() override { return {}; }
+    Version version() override { return {}; }
+    std::string programDirectory() override { return "/program"; }
+    void runModal(Form&) override {}
+
+    ScriptedFiles store;
+    std::vector<std::string> messages;
+};
+
+} // namespace
+
+TEST(RecordSave, AppendsTheRecordAndALineBreakWithoutReadingTheFileOrSayingAnything) {
+    MessagesOnly platform;
+    EXPECT_TRUE(tarvel::records::saveRecord(platform, "\r\n   Kuća\r\n   zadnji red"));
+    EXPECT_EQ(platform.store.appended,
+              std::vector<std::string>{"Cijena.txt: \r\n   Kuća\r\n   zadnji red\r\n"});
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST(RecordSave, AFileInUseAndEveryOtherFailureAreReported) {
+    MessagesOnly platform;
+    platform.store.next = {FileResult::AccessDenied, "Permission denied"};
+    EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
+    platform.store.next = {FileResult::Failed, "No space left on device"};
+    EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
+    platform.store.next = {FileResult::Failed, ""};
+    EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
+
+    const std::vector<std::string> expected = {
+        " Ne može|Datoteka Cijena.txt je otvorena u drugom programu. Prvo zatvorite taj "
+        "program, a zatim ponovite proces pohranjivanja.",
+        " Ne može|Izračun nije pohranjen u datoteku Cijena.txt. Razlog: No space left on device.",
+        " Ne može|Izračun nije pohranjen u datoteku Cijena.txt. Razlog: nepoznata greška.",
+    };
+    EXPECT_EQ(platform.messages, expected);
+}

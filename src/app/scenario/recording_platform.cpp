@@ -123,6 +123,10 @@ void RecordingPlatform::showClassicHelp(const std::string& file, int command) {
     effects.push_back({"help", {file, std::to_string(command)}});
 }
 
+void RecordingPlatform::showClassicHelpTopic(const std::string& file, int topic) {
+    effects.push_back({"help", {file, "topic", std::to_string(topic)}});
+}
+
 void RecordingPlatform::print(const forms::PrintJob& job) {
     effects.push_back({"printed", {job.title, std::to_string(job.pages.size())}});
 }

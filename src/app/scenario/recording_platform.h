@@ -46,6 +46,7 @@ public:
     void showHtmlHelp(const std::string& file, const std::string& page,
                       const std::string& window) override;
     void showClassicHelp(const std::string& file, int command) override;
+    void showClassicHelpTopic(const std::string& file, int topic) override;
     void print(const forms::PrintJob& job) override;
     std::optional<std::string> openAddress(const std::string& address) override;
     void setBusy(bool) override {}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "calculator/calculator.h"
+#include "calculator/frm_gl.h"
+#include "forms/number_text.h"
+
+namespace tarvel::calculator {
+
+// Runs a handler of a dialog as the main window runs its own: a text that cannot be read as
+// a number is reported by ShowBadValue, an arithmetic failure ends the handler silently with
+// what was already written left as it is.
+template <typename F> void runGuarded(Calculator& calc, F&& handler) {
+    try {
+        handler();
+    } catch (const forms::ConversionError& e) {
+        calc.state().NeispravanUpis = e.text();
+        calc.frmGl().ShowBadValue();
+    } catch (const forms::ArithmeticError&) {
+    }
+}
+
+} // namespace tarvel::calculator

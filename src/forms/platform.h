@@ -115,12 +115,6 @@ public:
         (void)topic;
         showClassicHelp(file, 3);
     }
-    // Opens a classic help file at a help topic number, as the F1 key of classic help does;
-    // where topics cannot be reached, the file's contents will do.
-    virtual void showClassicHelpTopic(const std::string& file, int topic) {
-        (void)topic;
-        showClassicHelp(file, 3);
-    }
     virtual void print(const PrintJob& job) = 0;
     // ---- Printing a laid-out document (begin) ----
     // Prints a document on the default printer, shows it in a print preview or saves it as a

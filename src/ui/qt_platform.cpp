@@ -22,6 +22,7 @@
 #include "system/program_directory.h"
 #include "system/qt_settings_store.h"
 #include "tarvel_version.h"
+#include "ui/text_editor.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
@@ -103,25 +104,11 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
+// The program's own editor: it reads and writes Windows-1250, which a desktop editor would
+// not. A file it cannot read is reported by the editor itself, so there is always a viewer.
 bool QtPlatform::openTextViewer(const std::string& fileName) {
-    const auto lines = files_->readLines(fileName);
-    if (!lines)
-        return false;
-    QString text;
-    for (const std::string& line : *lines)
-        text += qs(line) + QLatin1Char('\n');
-    auto* viewer = new QDialog(dialogParent());
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setWindowTitle(qs(fileName));
-    auto* layout = new QVBoxLayout(viewer);
-    auto* edit = new QPlainTextEdit(text, viewer);
-    edit->setReadOnly(true);
-    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(edit);
-    const int columns = edit->fontMetrics().horizontalAdvance(QString(82, QLatin1Char('0')));
-    viewer->resize(columns + 40, 480);
-    viewer->show();
+    refresh();
+    TextEditor::open(QDir(qs(directory_)).filePath(qs(fileName)));
     return true;
 }
 

@@ -2,6 +2,9 @@
 
 #include "calculator/frm_about.h"
 #include "calculator/frm_gl.h"
+#include "estimator/frm_vrijednost.h"
+#include "estimator/toolbar_commands.h"
+#include "records/frm_ispis.h"
 #include "calculator/frm_popust.h"
 #include "calculator/help.h"
 #include "deviations/frm_odstup.h"
@@ -12,6 +15,12 @@ namespace tarvel::calculator {
 
 Calculator::Calculator(forms::Platform& platform) : forms::Application(platform) {
     registerForm("frmGl", [this](forms::Application&) { return std::make_unique<FrmGl>(*this); });
+    // The budget value estimator and the print dialog.
+    registerForm("frmVrijednost", [this](forms::Application&) {
+        return std::make_unique<estimator::FrmVrijednost>(*this);
+    });
+    registerForm("frmIspis",
+                 [this](forms::Application&) { return std::make_unique<records::FrmIspis>(*this); });
     // The deviations dialog and the discount dialog.
     registerForm("frmOdstup", [this](forms::Application&) {
         return std::make_unique<deviations::FrmOdstup>(*this);
@@ -29,6 +38,8 @@ Calculator::Calculator(forms::Platform& platform) : forms::Application(platform)
 
 void Calculator::start() {
     load("frmGl").show();
+    // The toolbar's "Vrijednost" and "Ispis" open the estimator and the print dialog.
+    estimator::installEstimatorAndPrintCommands(frmGl());
     // Help, deviations and the discount dialog are reached through the main window's help
     // menu, function keys and toolbar.
     installHelpHandlers(frmGl());

@@ -10,6 +10,9 @@ class Calculator;
 
 namespace tarvel::records {
 
+// What a print reports on a machine without a printer.
+inline constexpr char kNoPrinter[] = "Nije instaliran nijedan pisač.";
+
 // Prints a text file of the program directory under the title the caller put into
 // `NaslovIspisa`, which is emptied afterwards. The busy pointer shows meanwhile. A file that
 // cannot be read or a printer that fails gives the message "Greška : ..." and nothing is

@@ -1,6 +1,7 @@
 #include "app/scenario/recording_platform.h"
 
 #include "forms/form.h"
+#include "records/print_routine.h"
 #include "system/cp1250_file_store.h"
 #include "system/memory_settings_store.h"
 #include "tarvel_version.h"
@@ -129,6 +130,14 @@ void RecordingPlatform::showClassicHelpTopic(const std::string& file, int topic)
 
 void RecordingPlatform::print(const forms::PrintJob& job) {
     effects.push_back({"printed", {job.title, std::to_string(job.pages.size())}});
+}
+
+std::optional<std::string> RecordingPlatform::printDocument(const std::string& title,
+                                                            forms::PrintTarget target,
+                                                            const forms::PrintRender& render) {
+    if (printerOff && target == forms::PrintTarget::Printer)
+        return std::string(records::kNoPrinter);
+    return forms::Platform::printDocument(title, target, render);
 }
 
 std::optional<std::string> RecordingPlatform::openAddress(const std::string& address) {

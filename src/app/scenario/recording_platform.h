@@ -48,6 +48,9 @@ public:
     void showClassicHelp(const std::string& file, int command) override;
     void showClassicHelpTopic(const std::string& file, int topic) override;
     void print(const forms::PrintJob& job) override;
+    // Fails as a machine without a printer does once `printerOff` is set.
+    std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,
+                                             const forms::PrintRender& render) override;
     std::optional<std::string> openAddress(const std::string& address) override;
     void setBusy(bool) override {}
     forms::ScreenSize screenSize() override { return {19200, 14400}; }
@@ -61,6 +64,8 @@ public:
     int beeps = 0;
     // Files that another program holds open: writing them is refused.
     std::set<std::string> locked;
+    // No printer is installed: printing fails.
+    bool printerOff = false;
     // Runs the further steps of the scenario while a modal window is shown.
     std::function<void(forms::Form&)> modalLoop;
 

@@ -111,7 +111,8 @@ void Runner::runSteps(const std::function<bool()>& goOn) {
 
 void Runner::execute(const Step& step) {
     const std::string& verb = step.words[0];
-    if (verb == "setting" || verb == "file" || verb == "start" || verb == "locked") {
+    if (verb == "setting" || verb == "file" || verb == "start" || verb == "locked" ||
+        verb == "printer") {
         beforeStart(step);
     } else if (!calculator_) {
         fail("step " + verb + " before start");
@@ -154,6 +155,11 @@ void Runner::beforeStart(const Step& step) {
         if (!platform_.files().exists(step.words[1]))
             writeFile(step.words[1], {});
         platform_.locked.insert(step.words[1]);
+    } else if (verb == "printer") {
+        requireWords(step, 2);
+        if (step.words[1] != "off")
+            fail("the printer can only be turned off");
+        platform_.printerOff = true;
     }
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the program and starts it.
+# Installs what is missing, builds the program alone (no tests, no benchmarks) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -7,12 +7,12 @@ cd "$(dirname "$0")"
 source scripts/install-deps.sh
 tarvel_install_missing
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
-cmake --build build -j"$(nproc)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DTARVEL_BUILD_TESTS=OFF
+cmake --build build -j"$(nproc)" --target tarvel
 
 if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" ]]; then
     echo "Nema zaslona: pokrenite program u grafičkom okruženju ili pod Xvfb-om, npr." \
          "'Xvfb :99 & DISPLAY=:99 build/bin/tarvel'." >&2
     exit 1
 fi
-exec build/bin/tarvel
+exec build/bin/tarvel "$@"

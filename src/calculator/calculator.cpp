@@ -10,6 +10,7 @@
 #include "deviations/frm_odstup.h"
 #include "calculator/frm_kurs.h"
 #include "calculator/frm_stopa.h"
+#include "calculator/rate_and_about_commands.h"
 
 namespace tarvel::calculator {
 
@@ -44,6 +45,8 @@ void Calculator::start() {
     // menu, function keys and toolbar.
     installHelpHandlers(frmGl());
     installToolbarCommands(frmGl());
+    // The rate dialogs and the about box.
+    installRateAndAboutCommands(frmGl());
 }
 
 FrmGl& Calculator::frmGl() {

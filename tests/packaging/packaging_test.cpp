@@ -69,6 +69,9 @@ TEST(Packaging, MessageBoxButtonsSpeakCroatianWhateverTheLocale) {
                     QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), "Da");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), "Ne");
+    // TARVEL_SHOT_DIR=folder saves a picture of the box, to look at it.
+    if (const QString folder = qEnvironmentVariable("TARVEL_SHOT_DIR"); !folder.isEmpty())
+        box.grab().save(folder + QStringLiteral("/question-box.png"));
     QCoreApplication::removeTranslator(&translator);
     QLocale::setDefault(QLocale::system());
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
+#include "ui/deviation_windows.h"
 #include "ui/dialog_windows.h"
 #include "ui/icons.h"
 #include "ui/windows.h"
@@ -57,6 +58,8 @@ void registerCalculatorWindows(Windows& windows) {
     windows.registerWindow("frmKurs", buildFrmKurs);
     windows.registerWindow("frmStopa", buildFrmStopa);
     windows.registerWindow("frmAbout", buildFrmAbout);
+    // The deviations dialog and the discount dialog.
+    registerDeviationWindows(windows);
 }
 
 } // namespace tarvel::ui

@@ -122,6 +122,8 @@ Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
         QObject* object = named.value(qs(control->name()));
         if (object && fits(control->kind(), *object))
             bind(*control, *object);
+        else if (tabIndexOf(*control) >= 0)
+            bindTab(*control);
     }
     window.installEventFilter(this);
 }
@@ -271,6 +273,7 @@ void Binder::refresh() {
         captionShown_ = true;
         window_->setWindowTitle(qs(caption_));
     }
+    refreshTabs();
     refreshFocus();
     refreshing_ = false;
 }
@@ -475,6 +478,8 @@ void Binder::focusIn(Binding& b) {
 bool Binder::mouse(Binding& b, QMouseEvent& event) {
     if (event.button() != Qt::LeftButton || b.toolbar)
         return false;
+    if (auto* bar = qobject_cast<QTabBar*>(b.widget))
+        return tabMouse(*bar, event);
     forms::Control* c = b.control;
     const bool button = qobject_cast<QAbstractButton*>(b.widget) != nullptr;
     switch (event.type()) {
@@ -569,6 +574,13 @@ std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& 
     const QHash<QString, QObject*> named = namedObjects(window);
     for (const forms::Control* control : form.controls()) {
         const QObject* object = named.value(qs(control->name()));
+        if (const int tab = tabIndexOf(*control); tab >= 0) {
+            const auto* bar =
+                qobject_cast<const QTabBar*>(named.value(qs(control->container()->name())));
+            if (!bar || bar->count() <= tab)
+                found.push_back("tab " + control->name() + " has no tab in its tab bar");
+            continue;
+        }
         if (!object)
             found.push_back("control " + control->name() + " has no widget");
         else if (!fits(control->kind(), *object))
@@ -581,5 +593,64 @@ std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& 
     }
     return found;
 }
+
+// ---- Tabs of a tab strip (begin) ----
+int tabIndexOf(const forms::Control& control) {
+    const forms::Control* strip = control.container();
+    if (!strip || strip->kind() != ControlKind::TabStrip)
+        return -1;
+    const std::string& name = control.name();
+    const std::string prefix = strip->name() + "(";
+    if (name.size() <= prefix.size() + 1 || name.compare(0, prefix.size(), prefix) != 0 ||
+        name.back() != ')')
+        return -1;
+    int index = 0;
+    for (size_t i = prefix.size(); i + 1 < name.size(); ++i) {
+        if (name[i] < '0' || name[i] > '9')
+            return -1;
+        index = index * 10 + (name[i] - '0');
+    }
+    return index;
+}
+
+void Binder::bindTab(forms::Control& tab) {
+    const auto it = byControl_.constFind(tab.container());
+    if (it == byControl_.constEnd())
+        return;
+    auto* bar = qobject_cast<QTabBar*>(bindings_[*it].widget);
+    const int index = tabIndexOf(tab);
+    if (!bar || index >= bar->count())
+        return;
+    tabs_.push_back({&tab, bar, index});
+}
+
+void Binder::refreshTabs() {
+    for (const TabBinding& t : tabs_) {
+        const QSignalBlocker blocker(t.bar);
+        const QString caption = qs(t.tab->caption());
+        if (t.bar->tabText(t.index) != caption)
+            t.bar->setTabText(t.index, caption);
+        t.bar->setTabEnabled(t.index, t.tab->enabled());
+        t.bar->setTabVisible(t.index, t.tab->visible());
+        // The strip's value is its selected tab.
+        if (t.bar->currentIndex() != t.tab->container()->value())
+            t.bar->setCurrentIndex(t.tab->container()->value());
+    }
+}
+
+// A click on a tab is the user's click on that tab's control; the model selects it.
+bool Binder::tabMouse(QTabBar& bar, QMouseEvent& event) {
+    if (event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonDblClick)
+        return event.type() == QEvent::MouseButtonRelease;
+    const int index = bar.tabAt(event.position().toPoint());
+    for (const TabBinding& t : tabs_) {
+        if (t.bar == &bar && t.index == index) {
+            forms::Control* tab = t.tab;
+            dispatch([this, tab] { form_->userClick(*tab); });
+        }
+    }
+    return true;
+}
+// ---- Tabs of a tab strip (end) ----
 
 } // namespace tarvel::ui

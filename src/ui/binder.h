@@ -14,6 +14,7 @@ class QKeyEvent;
 class QLineEdit;
 class QMenu;
 class QMouseEvent;
+class QTabBar;
 class QToolBar;
 class QWidget;
 
@@ -83,6 +84,20 @@ private:
     void caretFromWidget(Binding& b);
     void paste(Binding& b);
 
+    // ---- Tabs of a tab strip (begin) ----
+    // A tab is a control of its own, "tbsVrste(6)", held by the tab strip's control; it shows
+    // as a tab of the strip's QTabBar.
+    struct TabBinding {
+        forms::Control* tab;
+        QTabBar* bar;
+        int index;
+    };
+    std::vector<TabBinding> tabs_;
+    void bindTab(forms::Control& tab);
+    void refreshTabs();
+    bool tabMouse(QTabBar& bar, QMouseEvent& event);
+    // ---- Tabs of a tab strip (end) ----
+
     forms::Form* form_;
     QWidget* window_;
     Windows& windows_;
@@ -102,5 +117,11 @@ private:
 // its name, a widget or action with a control's kind of name but no such control, and a
 // widget of the wrong kind for its control. Empty when they match.
 std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& window);
+
+// ---- Tabs of a tab strip (begin) ----
+// The index of a tab control ("tbsVrste(6)" of the strip "tbsVrste"), or -1 for a control that
+// is not a tab.
+int tabIndexOf(const forms::Control& control);
+// ---- Tabs of a tab strip (end) ----
 
 } // namespace tarvel::ui

@@ -6,6 +6,7 @@
 
 #include "ui/deviation_windows.h"
 #include "ui/dialog_windows.h"
+#include "ui/estimator_windows.h"
 #include "ui/icons.h"
 #include "ui/windows.h"
 #include "ui_frm_gl.h"
@@ -54,6 +55,9 @@ std::unique_ptr<QWidget> buildFrmGl() {
 
 void registerCalculatorWindows(Windows& windows) {
     windows.registerWindow("frmGl", buildFrmGl, Windows::Placement::CentredHorizontally);
+    // The budget value estimator and the print dialog.
+    windows.registerWindow("frmVrijednost", buildFrmVrijednost);
+    windows.registerWindow("frmIspis", buildFrmIspis);
     // The rate dialogs and the about box.
     windows.registerWindow("frmKurs", buildFrmKurs);
     windows.registerWindow("frmStopa", buildFrmStopa);

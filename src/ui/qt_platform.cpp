@@ -13,10 +13,17 @@
 #include <QVBoxLayout>
 
 #ifdef TARVEL_WITH_PRINTING
+#include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #endif
+
+#include "records/print_routine.h"
+#include "ui/print_rendering.h"
 
 #include "system/cp1250_file_store.h"
 #include "system/program_directory.h"
@@ -143,6 +150,55 @@ void QtPlatform::print(const forms::PrintJob& job) {
     (void)job;
 #endif
 }
+
+// ---- Printing a laid-out document (begin) ----
+std::optional<std::string> QtPlatform::printDocument(const std::string& title,
+                                                     forms::PrintTarget target,
+                                                     const forms::PrintRender& render) {
+#ifdef TARVEL_WITH_PRINTING
+    refresh();
+    switch (target) {
+    case forms::PrintTarget::Printer: {
+        if (QPrinterInfo::defaultPrinter().isNull() && QPrinterInfo::availablePrinters().isEmpty())
+            return std::string(records::kNoPrinter);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(qs(title));
+        return renderOn(printer, render);
+    }
+    case forms::PrintTarget::Pdf: {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString file = QFileDialog::getSaveFileName(
+            dialogParent(), QStringLiteral("Spremi kao PDF"),
+            QDir(documents).filePath(qs(title) + QStringLiteral(".pdf")),
+            QStringLiteral("PDF (*.pdf)"));
+        if (file.isEmpty())
+            return std::nullopt;
+        return savePdf(file, title, render);
+    }
+    case forms::PrintTarget::Preview: {
+        // The preview shows the pages the default printer would print; any printer can be
+        // chosen from it.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(qs(title));
+        std::optional<std::string> failure;
+        QPrintPreviewDialog preview(&printer, dialogParent());
+        preview.setWindowTitle(QStringLiteral("Pregled ispisa: ") + qs(title));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&](QPrinter* p) { failure = renderOn(*p, render); });
+        preview.exec();
+        return failure;
+    }
+    }
+    return std::nullopt;
+#else
+    (void)title;
+    (void)target;
+    (void)render;
+    return std::string(records::kNoPrinter);
+#endif
+}
+// ---- Printing a laid-out document (end) ----
 
 std::optional<std::string> QtPlatform::openAddress(const std::string& address) {
     if (QDesktopServices::openUrl(QUrl(qs(address))))

@@ -34,6 +34,10 @@ public:
                       const std::string& window) override;
     void showClassicHelp(const std::string& file, int command) override;
     void print(const forms::PrintJob& job) override;
+    // Printing a laid-out document on the default printer, in a print preview or into a PDF
+    // file, all through the same page surface.
+    std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,
+                                             const forms::PrintRender& render) override;
     std::optional<std::string> openAddress(const std::string& address) override;
     void setBusy(bool busy) override;
     forms::ScreenSize screenSize() override;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -47,6 +48,18 @@ public:
             break;
         case ControlKind::Toolbar:
             throw UserActionError("click a toolbar button by its key");
+        case ControlKind::Label:
+            if (const int tab = ui::tabIndexOf(control); tab >= 0) {
+                // A tab: a click in the middle of it on its tab bar.
+                auto* bar = qobject_cast<QTabBar*>(
+                    binder(form).widgetFor(control.container()->name()));
+                if (!bar || tab >= bar->count() || !bar->isTabVisible(tab))
+                    fail(control.name() + " has no tab on its tab bar");
+                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+                break;
+            }
+            QTest::mouseClick(&widget(form, control), Qt::LeftButton);
+            break;
         case ControlKind::TextBox: {
             // Into a box that has the focus, the click lands on the caret, which stays.
             auto& edit = static_cast<QLineEdit&>(widget(form, control));
@@ -154,6 +167,8 @@ public:
             return button->text().toStdString();
         if (auto* box = qobject_cast<QGroupBox*>(o))
             return box->title().toStdString();
+        if (auto* bar = qobject_cast<QTabBar*>(o))
+            return bar->tabText(bar->currentIndex()).toStdString();
         if (auto* menu = qobject_cast<QMenu*>(o))
             return menu->title().toStdString();
         if (auto* action = qobject_cast<QAction*>(o))

@@ -5,6 +5,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "calculator/help.h"
 #include "estimator/frm_vrijednost.h"
 #include "forms/number_text.h"
 #include "records/print_routine.h"
@@ -39,12 +40,8 @@ std::string waterNote(const std::string& title) {
 
 } // namespace
 
-// The application help file goes back to the regulation's when the estimator is done; the
-// help module takes this over.
-static void restoreHelpFile(calculator::Calculator&) {}
-
 void FrmVrijednost::Form_Unload() {
-    restoreHelpFile(calc_);
+    calculator::RestoreHelpFile(calc_);
     calc_.state().IzPonude = false;
 }
 
@@ -169,7 +166,7 @@ void FrmVrijednost::cmdGotovo_Click() {
     else if (currency == "DM")
         gl.txtInvest->setText(
             forms::fmt(inDm ? value : forms::divide(value, num(txtKurs->text())), "#,0.00"));
-    restoreHelpFile(calc_);
+    calculator::RestoreHelpFile(calc_);
     hide();
     if (!gl.tlb1->isEnabled("Cijena"))
         gl.setFocus(*gl.txtInvest);

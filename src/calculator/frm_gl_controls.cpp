@@ -15,8 +15,9 @@ template <typename F> void FrmGl::guarded(F&& f) {
     } catch (const forms::ConversionError& e) {
         state().NeispravanUpis = e.text();
         ShowBadValue();
-    } catch (const std::exception&) {
-        // Any other failure ends the handler; what was already written stays.
+    } catch (const forms::ArithmeticError&) {
+        // An arithmetic failure ends the handler; what was already written stays. Anything
+        // else is a fault and goes on to the edge of the event loop, which reports it.
     }
 }
 

@@ -1,4 +1,6 @@
 // Start-up and exit of the main window.
+#include <limits>
+
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "forms/number_text.h"
@@ -37,7 +39,12 @@ void FrmGl::Form_Load() {
 
     int style = Toolbar::kFlatStyle;
     try {
-        style = static_cast<int>(num(s.Toolbar));
+        // A stored value beyond the range of the style bits is no style at all.
+        const double stored = num(s.Toolbar);
+        if (!(stored >= std::numeric_limits<int>::min() &&
+              stored <= std::numeric_limits<int>::max()))
+            throw forms::ConversionError(s.Toolbar);
+        style = static_cast<int>(stored);
     } catch (const forms::ConversionError&) {
         s.Toolbar = std::to_string(Toolbar::kFlatStyle);
     }

@@ -1,4 +1,6 @@
 // The value box, the building name box, the category buttons and the chosen total.
+#include <algorithm>
+
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
@@ -19,8 +21,18 @@ void FrmGl::txtInvest_KeyDown(int& keyCode, int) {
 
 void FrmGl::txtInvest_Change() {
     SharedState& s = state();
-    if (txtInvest->text().starts_with("."))
-        txtInvest->editKey(forms::keys::Delete);
+    // A leading "." is dropped by itself, in one edit: the handler runs once more for the
+    // shortened text and has done all there is to do.
+    if (txtInvest->text().starts_with(".")) {
+        const std::string& text = txtInvest->text();
+        const size_t dots = text.find_first_not_of('.') == std::string::npos
+                                ? text.size()
+                                : text.find_first_not_of('.');
+        const int caret = std::max(0, txtInvest->selStart() - static_cast<int>(dots));
+        txtInvest->setText(text.substr(dots));
+        txtInvest->setSelection(caret, 0);
+        return;
+    }
     if (txtInvest->text() == "," || txtInvest->text() == ".")
         txtInvest->setText("");
     const bool empty = txtInvest->text().empty();

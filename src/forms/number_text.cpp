@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -25,9 +24,12 @@ Decimal toDecimal15(double x) {
         d.point = 1;
         return d;
     }
-    // "%.14e" gives one digit, a point, fourteen digits and the exponent: "-1.23...e+05".
+    // Scientific with 14 decimals gives one digit, a point, fourteen digits and the exponent
+    // ("-1.23...e+05"), whatever the process locale.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", x);
+    const auto written =
+        std::to_chars(buf, buf + sizeof buf - 1, x, std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     const char* p = buf;
     if (*p == '-') {
         d.negative = true;
@@ -37,7 +39,11 @@ Decimal toDecimal15(double x) {
         if (*p != '.')
             d.digits.push_back(*p);
     }
-    const int exponent = std::atoi(p + 1);
+    int exponent = 0;
+    const char* e = p + 1;
+    if (*e == '+')
+        ++e;
+    std::from_chars(e, buf + sizeof buf, exponent);
     d.point = exponent + 1;
     return d;
 }
@@ -142,9 +148,11 @@ std::string plainText(double x) {
             out.append(digits, 1);
         }
         const int exponent = d.point - 1;
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return out + buf;
+        const int magnitude = std::abs(exponent);
+        out += exponent < 0 ? "E-" : "E+";
+        if (magnitude < 10)
+            out += '0';
+        return out + std::to_string(magnitude);
     }
     if (d.point <= 0)
         return out + "0," + std::string(static_cast<size_t>(-d.point), '0') + digits;

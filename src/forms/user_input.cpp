@@ -99,6 +99,9 @@ void Form::userClick(Control& control) {
 }
 
 void Form::userDblClick(Control& control) {
+    // A menu closes on its first click: there is nothing left to click a second time.
+    if (control.kind() == ControlKind::MenuItem)
+        throw UserActionError(control.name() + " is a menu item and cannot be double-clicked");
     requireReachable(control);
     if (control.canTakeFocus())
         setFocus(control);

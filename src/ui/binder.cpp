@@ -40,8 +40,10 @@ bool looksLikeControlName(const QString& name) {
     return false;
 }
 
+// Every character as the model holds it: QString::fromUtf8 would drop a leading U+FEFF.
 QString qs(const std::string& s) {
-    return QString::fromStdString(s);
+    const std::u32string chars = forms::toU32(s);
+    return QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size()));
 }
 
 QColor qc(forms::Color c) {

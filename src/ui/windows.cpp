@@ -54,19 +54,37 @@ void Windows::dispatch(const std::function<void()>& event) {
             if (!pending_)
                 pending_ = std::current_exception();
         } else {
-            try {
-                throw;
-            } catch (const std::exception& e) {
-                qWarning("tarvel: %s", e.what());
-            } catch (...) {
-                qWarning("tarvel: a handler failed");
-            }
+            reportFault(std::current_exception());
         }
     }
     --depth_;
     sync();
     if (depth_ == 0)
         app_.collectGarbage();
+}
+
+// A fault in a handler must not end the program and take the user's work with it: it is
+// logged, the user is told in one message, and the window goes on running.
+void Windows::reportFault(std::exception_ptr fault) {
+    std::string what = "nepoznata greška";
+    try {
+        std::rethrow_exception(fault);
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (...) {
+    }
+    qWarning("tarvel: %s", what.c_str());
+    if (reportingFault_)
+        return;
+    reportingFault_ = true;
+    try {
+        app_.platform().messageBox(
+            forms::MsgIcon::Critical, forms::MsgButtons::Ok, " Unutarnja greška",
+            "Unutarnja greška: radnja nije dovršena (" + what +
+                ").\nProgram nastavlja s radom; provjerite prikazane iznose.");
+    } catch (...) {
+    }
+    reportingFault_ = false;
 }
 
 void Windows::rethrowPending() {

@@ -46,6 +46,8 @@ public:
     void dispatch(const std::function<void()>& event);
     bool keepFailures = false;
     void rethrowPending();
+    // Logs a fault that left a handler and tells the user; the program goes on.
+    void reportFault(std::exception_ptr fault);
 
     // Brings the windows in line with the models.
     void sync();
@@ -79,6 +81,7 @@ private:
     int depth_ = 0;
     bool syncing_ = false;
     bool endReported_ = false;
+    bool reportingFault_ = false;
 };
 
 } // namespace tarvel::ui

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <random>
 
@@ -97,4 +98,20 @@ TEST(NumberText, ReadingAFormattedAmountGivesTheRoundedAmount) {
         const std::string plain = plainText(x);
         ASSERT_NEAR(num(plain), x, std::abs(x) * 1e-14) << x << " " << plain;
     }
+}
+
+// The C locale of a Croatian desktop writes "3,7" for 3.7; number texts must not notice it.
+TEST(NumberText, TheProcessLocaleChangesNothing) {
+    const std::string before = setlocale(LC_ALL, nullptr);
+    for (const char* name : {"hr_HR.UTF-8", "hr_HR.utf8", "de_DE.UTF-8", ""}) {
+        if (!setlocale(LC_ALL, name))
+            continue;
+        EXPECT_EQ(fmt(3.7, "0.00"), "3,70") << name;
+        EXPECT_EQ(fmt(1234567.5, "#,0.00"), "1.234.567,50") << name;
+        EXPECT_EQ(plainText(0.22), "0,22") << name;
+        EXPECT_EQ(plainText(1.5e16), "1,5E+16") << name;
+        EXPECT_DOUBLE_EQ(num("3,70"), 3.7) << name;
+        EXPECT_DOUBLE_EQ(num(fmt(num("370.000,00"), "#,0.00")), 370000.0) << name;
+    }
+    setlocale(LC_ALL, before.c_str());
 }

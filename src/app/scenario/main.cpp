@@ -7,6 +7,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/scenario/random_use.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/widgets.h"
 
@@ -27,21 +28,30 @@ int main(int argc, char** argv) {
     bool widgets = false;
     std::string keep;
     std::vector<std::string> files;
+    bool random = false;
+    RandomUseOptions randomOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--widgets") {
             widgets = true;
         } else if (arg == "--keep" && i + 1 < argc) {
             keep = argv[++i];
+        } else if (arg == "--random" && i + 1 < argc) {
+            random = true;
+            randomOptions.seed = std::stoull(argv[++i]);
+        } else if (arg == "--events" && i + 1 < argc) {
+            randomOptions.events = std::stol(argv[++i]);
         } else if (arg.starts_with("--")) {
-            std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n";
+            std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n"
+                         "       tarvel-scenario [--widgets] --random SEED [--events N]\n";
             return 2;
         } else {
             files.push_back(arg);
         }
     }
-    if (files.empty()) {
-        std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n";
+    if (files.empty() && !random) {
+        std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n"
+                     "       tarvel-scenario [--widgets] --random SEED [--events N]\n";
         return 2;
     }
 
@@ -58,6 +68,21 @@ int main(int argc, char** argv) {
         factory = [&](tarvel::calculator::Calculator& c) {
             return session->makeDriver(c);
         };
+    }
+
+    if (random) {
+        QTemporaryDir temporary;
+        const Outcome outcome =
+            runRandomUse(randomOptions, temporary.path().toStdString(), factory);
+        if (outcome.passed) {
+            std::cout << "PASS random use, seed " << randomOptions.seed << ", "
+                      << randomOptions.events << " events, " << outcome.line
+                      << " of them done, the others out of a user's reach\n";
+            return 0;
+        }
+        std::cout << "FAIL random use after event " << outcome.line << ": " << outcome.message
+                  << "\n";
+        return 1;
     }
 
     int passed = 0, failed = 0;

@@ -89,6 +89,8 @@ forms::MsgAnswer RecordingPlatform::messageBox(forms::MsgIcon icon, forms::MsgBu
     effects.push_back({"message", {iconWord(icon), title, text}});
     if (buttons == forms::MsgButtons::Ok)
         return forms::MsgAnswer::Ok;
+    if (answers.empty() && answerSource)
+        answers.push_back(answerSource() == "yes" ? "yes" : "no");
     if (answers.empty())
         throw StepFailure{"a question was asked with no answer queued: " + quoted(text)};
     const std::string answer = answers.front();
@@ -103,6 +105,8 @@ forms::MsgAnswer RecordingPlatform::messageBox(forms::MsgIcon icon, forms::MsgBu
 
 std::string RecordingPlatform::inputBox(const std::string& prompt, const std::string&,
                                         const std::string&) {
+    if (answers.empty() && answerSource)
+        answers.push_back(answerSource());
     if (answers.empty())
         throw StepFailure{"an input box asked " + quoted(prompt) + " with no answer queued"};
     const std::string answer = answers.front();

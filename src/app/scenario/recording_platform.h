@@ -66,6 +66,9 @@ public:
     std::set<std::string> locked;
     // No printer is installed: printing fails.
     bool printerOff = false;
+    // Answers a question or input box when no answer is queued (random use); unset, such a
+    // box fails the scenario.
+    std::function<std::string()> answerSource;
     // Runs the further steps of the scenario while a modal window is shown.
     std::function<void(forms::Form&)> modalLoop;
 

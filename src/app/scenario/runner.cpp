@@ -93,6 +93,9 @@ Outcome Runner::run() {
         checkNoEffectsLeft();
     } catch (const StepFailure& f) {
         return {false, line_, f.message};
+    } catch (const std::exception& e) {
+        // A fault that left a handler fails the scenario where it happened.
+        return {false, line_, std::string("a handler failed: ") + e.what()};
     }
     return {};
 }

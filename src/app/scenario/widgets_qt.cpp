@@ -51,8 +51,8 @@ public:
         case ControlKind::Label:
             if (const int tab = ui::tabIndexOf(control); tab >= 0) {
                 // A tab: a click in the middle of it on its tab bar.
-                auto* bar = qobject_cast<QTabBar*>(
-                    binder(form).widgetFor(control.container()->name()));
+                auto* bar =
+                    qobject_cast<QTabBar*>(binder(form).widgetFor(control.container()->name()));
                 if (!bar || tab >= bar->count() || !bar->isTabVisible(tab))
                     fail(control.name() + " has no tab on its tab bar");
                 QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
@@ -77,6 +77,8 @@ public:
     }
 
     void dblclick(forms::Form& form, forms::Control& control) override {
+        if (control.kind() == ControlKind::MenuItem)
+            throw UserActionError(control.name() + " is a menu item and cannot be double-clicked");
         prepare(form, control);
         QTest::mouseDClick(&widget(form, control), Qt::LeftButton);
         finish();
@@ -128,7 +130,10 @@ public:
         if (box.readOnly())
             throw UserActionError(box.name() + " is read-only");
         QWidget& w = widget(form, box);
-        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        // Every character as written, a leading U+FEFF included (fromUtf8 would drop it).
+        const std::u32string chars = forms::toU32(text);
+        QGuiApplication::clipboard()->setText(
+            QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size())));
         QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
         finish();

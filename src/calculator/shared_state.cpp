@@ -85,6 +85,34 @@ std::optional<std::string> SharedState::text(const std::string& name) const {
         return numberText(this->*(it->second));
     if (name == "PomocDatoteka")
         return numberText(PomocDatoteka);
+    // ---- The offer's rows, body and file (begin) ----
+    static const std::map<std::string, std::string S::*> offerTexts = {
+        {"TijeloPonude", &S::TijeloPonude},
+        {"ZadnjaPonuda", &S::ZadnjaPonuda},
+        {"DatotekaPonude", &S::DatotekaPonude},
+        {"UdioOstalo", &S::UdioOstalo},
+        {"RucniTekst", &S::RucniTekst}};
+    if (const auto it = offerTexts.find(name); it != offerTexts.end())
+        return this->*(it->second);
+    // An element of an offer array: "CijenaStruke(3)".
+    const size_t open = name.find('(');
+    if (open != std::string::npos && name.back() == ')') {
+        const std::string array = name.substr(0, open);
+        const std::string digits = name.substr(open + 1, name.size() - open - 2);
+        int i = -1;
+        const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), i);
+        if (r.ec != std::errc() || r.ptr != digits.data() + digits.size() || i < 0 ||
+            i >= kOfferRows)
+            return std::nullopt;
+        const auto row = static_cast<size_t>(i);
+        if (array == "KorigiraniTrosak")
+            return numberText(KorigiraniTrosak[row]);
+        if (array == "CijenaStruke")
+            return numberText(CijenaStruke[row]);
+        if (array == "TekstStruke")
+            return TekstStruke[row];
+    }
+    // ---- The offer's rows, body and file (end) ----
     return std::nullopt;
 }
 

@@ -39,6 +39,23 @@ struct SharedState {
     double ZadnjaSvota = 0;
     std::string NaslovIspisa;
 
+    // ---- The offer's rows, body and file (begin) ----
+    // Row i of the offer composer (0 .. 10); KorigiraniTrosak(0) is unused, the corrected
+    // cost of row 0 being VrijednostGradjevine.
+    static constexpr int kOfferRows = 11;
+    std::array<double, kOfferRows> KorigiraniTrosak{};
+    std::array<double, kOfferRows> CijenaStruke{};
+    std::array<std::string, kOfferRows> TekstStruke{};
+    std::string TijeloPonude;
+    std::string ZadnjaPonuda;
+    std::string DatotekaPonude;
+    std::string UdioOstalo;
+    std::string RucniTekst;
+    // Set when the offer composer has handed a row over to the main window; the value box
+    // takes that row over once, and later commands leave the user's work alone.
+    bool offerRowHandedOver = false;
+    // ---- The offer's rows, body and file (end) ----
+
     // The remembered exclusion flag of a phase (1, 2, 3, 4, 6, 7), or nullptr for 5 and 8.
     bool* exclusion(int phase);
     void clearExclusions();

@@ -51,6 +51,13 @@ public:
     virtual WriteResult append(const std::string& name, const std::string& text) = 0;
     // Replaces the whole file atomically: a failure leaves the old file as it was.
     virtual FileResult writeWhole(const std::string& name, const std::string& text) = 0;
+    // ---- Replacing a file, with the reason of a failure (begin) ----
+    // As writeWhole, with the system's reason in words when it failed ("" when the store
+    // cannot tell).
+    virtual WriteResult replaceWhole(const std::string& name, const std::string& text) {
+        return {writeWhole(name, text), {}};
+    }
+    // ---- Replacing a file, with the reason of a failure (end) ----
     virtual bool remove(const std::string& name) = 0;
     virtual std::optional<std::vector<std::string>> readLines(const std::string& name) = 0;
     virtual std::string fullPath(const std::string& name) = 0;

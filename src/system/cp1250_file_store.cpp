@@ -81,18 +81,25 @@ forms::WriteResult Cp1250FileStore::append(const std::string& name, const std::s
 }
 
 FileResult Cp1250FileStore::writeWhole(const std::string& name, const std::string& text) {
+    return replaceWhole(name, text).result;
+}
+
+// ---- Replacing a file, with the reason of a failure (begin) ----
+forms::WriteResult Cp1250FileStore::replaceWhole(const std::string& name, const std::string& text) {
     const QString filePath = path(name);
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
-        return failureOf(file, filePath, true);
+        return {failureOf(file, filePath, true), file.errorString().toStdString()};
     if (!writeAll(file, text)) {
+        const std::string reason = file.errorString().toStdString();
         file.cancelWriting();
-        return FileResult::Failed;
+        return {FileResult::Failed, reason};
     }
     if (!file.commit())
-        return failureOf(file, filePath, true);
-    return FileResult::Ok;
+        return {failureOf(file, filePath, true), file.errorString().toStdString()};
+    return {FileResult::Ok, {}};
 }
+// ---- Replacing a file, with the reason of a failure (end) ----
 
 bool Cp1250FileStore::remove(const std::string& name) {
     return QFile::remove(path(name));

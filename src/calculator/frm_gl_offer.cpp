@@ -10,9 +10,14 @@ using forms::MsgButtons;
 using forms::MsgIcon;
 
 // The offer composer sent the user here for one discipline: the matching service is set up
-// and the discipline's value taken over.
+// and the discipline's value taken over. That happens once per hand-over: the value box
+// getting the focus again later (after a toolbar command, or a click into it) leaves the
+// user's calculation alone.
 void FrmGl::TakeOverDiscipline() {
     SharedState& s = state();
+    if (!s.offerRowHandedOver)
+        return;
+    s.offerRowHandedOver = false;
     tlb1->setEnabled("Odstupminus", false);
     struct Discipline {
         const char* key;
@@ -52,17 +57,26 @@ void FrmGl::TakeOverDiscipline() {
     }
 }
 
-// After a command, the offer flow goes on with the next discipline of the offer composer.
+// After a command, the offer flow goes on with the discipline the offer composer has just
+// handed over: the value box takes it over. Only a fresh hand-over counts, so "Max", "Min",
+// "Odabir" or "Pohrani" while a row is in work keep the fee the user chose.
 void FrmGl::AfterCommand() {
     SharedState& s = state();
     if (s.PostotakOdstupanja != 0)
         return;
     try {
+        // Structure with the phase-7 share of 27 % keeps its calculation.
         if (s.Struka == "Kons" && forms::num(lblF[7]->caption()) == 27)
             s.Struka = "";
     } catch (const forms::ConversionError&) {
     }
-    if (!s.Struka.empty())
+    if (s.Struka.empty() || !s.offerRowHandedOver)
+        return;
+    // Coming back from the offer window, the value box gets the focus again even when it had
+    // it before the window opened.
+    if (focused() == txtInvest)
+        txtInvest_GotFocus();
+    else
         setFocus(*txtInvest);
 }
 

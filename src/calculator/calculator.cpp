@@ -1,9 +1,9 @@
 #include "calculator/calculator.h"
 
 #include "calculator/frm_about.h"
+#include "calculator/frm_cijena.h"
 #include "calculator/frm_gl.h"
 #include "estimator/frm_vrijednost.h"
-#include "estimator/toolbar_commands.h"
 #include "records/frm_ispis.h"
 #include "calculator/frm_popust.h"
 #include "calculator/help.h"
@@ -16,6 +16,8 @@ namespace tarvel::calculator {
 
 Calculator::Calculator(forms::Platform& platform) : forms::Application(platform) {
     registerForm("frmGl", [this](forms::Application&) { return std::make_unique<FrmGl>(*this); });
+    registerForm("frmCijena",
+                 [this](forms::Application&) { return std::make_unique<FrmCijena>(*this); });
     // The budget value estimator and the print dialog.
     registerForm("frmVrijednost", [this](forms::Application&) {
         return std::make_unique<estimator::FrmVrijednost>(*this);
@@ -39,13 +41,8 @@ Calculator::Calculator(forms::Platform& platform) : forms::Application(platform)
 
 void Calculator::start() {
     load("frmGl").show();
-    // The toolbar's "Vrijednost" and "Ispis" open the estimator and the print dialog.
-    estimator::installEstimatorAndPrintCommands(frmGl());
-    // Help, deviations and the discount dialog are reached through the main window's help
-    // menu, function keys and toolbar.
+    // The help menu and the function keys; the tax-rate and about items of the help menu.
     installHelpHandlers(frmGl());
-    installToolbarCommands(frmGl());
-    // The rate dialogs and the about box.
     installRateAndAboutCommands(frmGl());
 }
 

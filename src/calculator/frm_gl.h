@@ -6,12 +6,29 @@
 #include "calculator/catalogue.h"
 #include "calculator/shared_state.h"
 #include "forms/form.h"
+#include "forms/number_text.h"
 
 namespace tarvel::calculator {
 
 class Calculator;
 
 // The main window: the calculation in progress lives in its controls.
+//
+// A control's name leads to its handler's file in one hop:
+//   frm_gl_controls.cpp     the controls, menus and toolbar, and which handler each event runs
+//   frm_gl_startup.cpp      Form_Load, Form_Unload and the window's key preview
+//   frm_gl_menus.cpp        the service menus (mnuA, mnuG, ...), mnuAizlaz, mnuPIE5
+//   frm_gl_services.cpp     a catalogue entry applied, ResetService, ClearResults,
+//   ClearChosenPrices frm_gl_value_box.cpp    txtInvest frm_gl_name_box.cpp     txtNaziv
+//   frm_gl_categories.cpp   optK1 .. optK5, CategoryChosen, FocusChosenCategory
+//   frm_gl_compute.cpp      cmdCijena and the price computation
+//   frm_gl_phases.cpp       chkF1 .. chkF8, lblFc*, lblSumamin, lblSumamax, lblOdabir
+//   frm_gl_adjustments.cpp  txtPopust and txtDodaj
+//   frm_gl_toolbar.cpp      tlb1: every toolbar command
+//   frm_gl_record.cpp       the record of the calculation on show (PripremiIzracun)
+//   frm_gl_picture_show.cpp lblSlike1, lblSlike2
+//   frm_gl_help.cpp         the help menu and the function keys
+//   frm_gl_offer.cpp        the hand-over between the offer composer and the main window
 class FrmGl : public forms::Form {
 public:
     explicit FrmGl(Calculator& calculator);
@@ -40,6 +57,32 @@ public:
     void ReapplyPhaseExclusions();
     // Applies a catalogue entry as choosing its menu item does.
     void ApplyEntry(const CatalogueEntry& entry);
+    void SumChosenPrices();
+    // Builds the record of the calculation on show into `Izracun` and `DatotekaIzracuna`.
+    void PripremiIzracun();
+    // True while computed totals are on show (not after ClearResults or a service's set-up).
+    bool TotalsOnShow() const;
+    // Runs a handler of this window: an unreadable number is reported, an arithmetic failure
+    // ends it silently.
+    template <typename F> void guarded(F&& f);
+
+    // The picture show: the pass (0 to 4) and the radius, in twips, drawn last; radius 0 when
+    // no show is running.
+    struct PictureShow {
+        int pass = 0;
+        int radius = 0;
+    };
+    PictureShow pictureShow;
+    struct ShowCentre {
+        int x;
+        int y;
+    };
+    static constexpr int kPictureShowPasses = 5;
+    static constexpr int kPictureShowRadius = 1860;
+    static constexpr int kPictureShowStep = 30;
+    static const std::array<ShowCentre, 5> kPictureShowCentres;
+    // The colour of a centre's circles in a pass.
+    static forms::Color pictureShowColour(int pass, int centre);
 
     // Handlers, named after their control and event.
     void cmdCijena_Click();
@@ -49,6 +92,22 @@ public:
     void txtNaziv_GotFocus();
     void txtNaziv_LostFocus();
     void lblOdabir_Change();
+    void lblOdabir_DblClick();
+    void chkF_Click(int phase);
+    void lblFc_DblClick(int phase);
+    void lblFcm_DblClick(int phase);
+    void lblSumamin_DblClick();
+    void lblSumamax_DblClick();
+    void txtPopust_GotFocus();
+    void txtPopust_LostFocus();
+    int txtPopust_KeyPress(int keyAscii);
+    void txtPopust_Change();
+    void txtDodaj_GotFocus();
+    void txtDodaj_LostFocus();
+    int txtDodaj_KeyPress(int keyAscii);
+    void txtDodaj_Change();
+    void lblSlike1_Click();
+    void lblSlike2_Click();
     void tlb1_ButtonClick(const std::string& key);
     void mnuAizlaz_Click();
     void mnuPIE5_Click();
@@ -74,9 +133,6 @@ private:
     void createControls();
     void createMenus();
     void createToolbar();
-    // Runs a handler so that nothing escapes it: an unreadable number is reported, any other
-    // failure ends the handler silently.
-    template <typename F> void guarded(F&& f);
     forms::Control& menu(const std::string& name) const;
 
     bool isPlan() const;
@@ -94,9 +150,37 @@ private:
     void ApplyHelp(const CatalogueEntry& entry);
     void TakeOverDiscipline();
     void AfterCommand();
+    void PhasePrice(int phase, bool maximum);
+    void TotalsTail();
+    void ReapplyTotals();
+    // The discount and addition boxes share their rules; `limit` is where "Ne pretjerujte !"
+    // begins.
+    void AdjustmentGotFocus(forms::Control& box, forms::Control& other, const char* refusal);
+    void AdjustmentChange(forms::Control& box, double limit);
+    // Toolbar commands; each returns false when it stopped early, so that the offer flow's
+    // rule after a command does not run.
+    bool CommandKN();
+    bool CommandDM();
+    bool CommandPohrani();
+    bool CommandNote();
+    bool CommandPonuda();
+    bool CommandPvidi();
+    void CommandPonisti();
     std::string offerValue(int index) const;
 
     Calculator& calc_;
 };
+
+template <typename F> void FrmGl::guarded(F&& f) {
+    try {
+        f();
+    } catch (const forms::ConversionError& e) {
+        state().NeispravanUpis = e.text();
+        ShowBadValue();
+    } catch (const forms::ArithmeticError&) {
+        // An arithmetic failure ends the handler; what was already written stays. Anything
+        // else is a fault and goes on to the edge of the event loop, which reports it.
+    }
+}
 
 } // namespace tarvel::calculator

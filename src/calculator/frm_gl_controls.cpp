@@ -9,18 +9,6 @@ namespace tarvel::calculator {
 
 using forms::ControlKind;
 
-template <typename F> void FrmGl::guarded(F&& f) {
-    try {
-        f();
-    } catch (const forms::ConversionError& e) {
-        state().NeispravanUpis = e.text();
-        ShowBadValue();
-    } catch (const forms::ArithmeticError&) {
-        // An arithmetic failure ends the handler; what was already written stays. Anything
-        // else is a fault and goes on to the edge of the event loop, which reports it.
-    }
-}
-
 FrmGl::FrmGl(Calculator& calculator) : forms::Form(calculator, "frmGl"), calc_(calculator) {
     createMenus();
     createToolbar();
@@ -208,10 +196,59 @@ void FrmGl::createControls() {
     cmdCijena->onClick = [this] {
         guarded([&] { cmdCijena_Click(); });
     };
-    for (forms::Control* c : {txtInvest, txtPopust, txtDodaj})
-        c->onKeyPress = [this](int keyAscii) {
-            return FilterDecimalKey(platform(), keyAscii);
+    txtInvest->onKeyPress = [this](int keyAscii) {
+        return FilterDecimalKey(platform(), keyAscii);
+    };
+    txtPopust->onKeyPress = [this](int keyAscii) {
+        return txtPopust_KeyPress(keyAscii);
+    };
+    txtPopust->onGotFocus = [this] {
+        guarded([&] { txtPopust_GotFocus(); });
+    };
+    txtPopust->onLostFocus = [this] {
+        guarded([&] { txtPopust_LostFocus(); });
+    };
+    txtPopust->onChange = [this] {
+        guarded([&] { txtPopust_Change(); });
+    };
+    txtDodaj->onKeyPress = [this](int keyAscii) {
+        return txtDodaj_KeyPress(keyAscii);
+    };
+    txtDodaj->onGotFocus = [this] {
+        guarded([&] { txtDodaj_GotFocus(); });
+    };
+    txtDodaj->onLostFocus = [this] {
+        guarded([&] { txtDodaj_LostFocus(); });
+    };
+    txtDodaj->onChange = [this] {
+        guarded([&] { txtDodaj_Change(); });
+    };
+    for (int i = 1; i <= 8; ++i) {
+        chkF[i]->onClick = [this, i] {
+            guarded([&] { chkF_Click(i); });
         };
+        lblFc[i]->onDblClick = [this, i] {
+            guarded([&] { lblFc_DblClick(i); });
+        };
+        lblFcm[i]->onDblClick = [this, i] {
+            guarded([&] { lblFcm_DblClick(i); });
+        };
+    }
+    lblSumamin->onDblClick = [this] {
+        guarded([&] { lblSumamin_DblClick(); });
+    };
+    lblSumamax->onDblClick = [this] {
+        guarded([&] { lblSumamax_DblClick(); });
+    };
+    lblOdabir->onDblClick = [this] {
+        guarded([&] { lblOdabir_DblClick(); });
+    };
+    lblSlike1->onClick = [this] {
+        guarded([&] { lblSlike1_Click(); });
+    };
+    lblSlike2->onClick = [this] {
+        guarded([&] { lblSlike2_Click(); });
+    };
     txtInvest->onKeyDown = [this](int& keyCode, int shift) {
         guarded([&] { txtInvest_KeyDown(keyCode, shift); });
     };

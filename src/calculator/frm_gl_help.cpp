@@ -51,12 +51,4 @@ bool runHelpOrDeviationCommand(FrmGl& frm, const std::string& key) {
     return true;
 }
 
-void installToolbarCommands(FrmGl& frm) {
-    auto others = frm.tlb1->onButtonClick;
-    frm.tlb1->onButtonClick = [&frm, others](const std::string& key) {
-        if (!runHelpOrDeviationCommand(frm, key) && others)
-            others(key);
-    };
-}
-
 } // namespace tarvel::calculator

@@ -12,9 +12,11 @@ using forms::num;
 
 namespace {
 
-// True when the third character from the end is "," (a money value, "#,0.00").
+// True when the third character from the end is "," (a money value, "#,0.00"); characters,
+// not bytes, so that a pasted "č" or "€" counts once.
 bool looksLikeMoney(const std::string& text) {
-    return text.size() >= 3 && text[text.size() - 3] == ',';
+    const std::u32string chars = forms::toU32(text);
+    return chars.size() >= 3 && chars[chars.size() - 3] == U',';
 }
 
 } // namespace
@@ -25,21 +27,6 @@ bool FrmGl::isPlan() const {
 
 bool FrmGl::isSupervision() const {
     return engine::isSupervision(state().Usluga);
-}
-
-void FrmGl::OpenServiceMenu(const std::string& name) {
-    if (name == "mnuPp") {
-        setFocus(*txtInvest);
-        ResetService();
-        tlb1->enable({"KN", "DM", "Kurs", "Odstup", "Vrijednost"}, false);
-    } else if (name == "mnuN") {
-        state().Struka = "";
-        setFocus(*txtInvest);
-        ResetService();
-        tlb1->setEnabled("Odstup", false);
-    } else {
-        ResetService();
-    }
 }
 
 void FrmGl::ResetService() {
@@ -68,6 +55,8 @@ void FrmGl::ClearResults() {
 }
 
 void FrmGl::ClearChosenPrices() {
+    // The remark of a total taken goes with the total.
+    state().NapomenaUkupno = "";
     for (int i = 1; i <= 8; ++i)
         lblC[i]->setCaption("0");
     lblOdabir->setCaption("0");

@@ -67,10 +67,6 @@ void FrmGl::Form_Unload() {
     calculator().end();
 }
 
-void FrmGl::mnuAizlaz_Click() {
-    unload();
-}
-
 void FrmGl::Form_KeyPress(int) {
     state().Prekini = true;
 }

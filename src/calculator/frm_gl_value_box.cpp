@@ -1,4 +1,4 @@
-// The value box, the building name box, the category buttons and the chosen total.
+// The value box txtInvest.
 #include <algorithm>
 
 #include "calculator/calculator.h"
@@ -84,52 +84,6 @@ void FrmGl::txtInvest_GotFocus() {
                                                                    : "G O T O V O  ");
         }
     }
-}
-
-void FrmGl::txtNaziv_GotFocus() {
-    txtNaziv->selectAll();
-}
-
-void FrmGl::txtNaziv_LostFocus() {
-    if (txtNaziv->text().empty())
-        txtNaziv->setText("NAZIV GRAĐEVINE");
-}
-
-void FrmGl::CategoryChosen() {
-    SharedState& s = state();
-    txtDodaj->setText("0");
-    txtPopust->setText("0");
-    tlb1->setEnabled("Odstupminus", false);
-    s.TekstOdstupanja = "";
-    s.NapomenaOdabir = "";
-    s.PostotakOdstupanja = 0;
-    ClearChosenPrices();
-    cmdCijena->press();
-}
-
-void FrmGl::FocusChosenCategory() {
-    for (int k = 1; k <= 5; ++k) {
-        if (optK[k]->value())
-            setFocus(*optK[k]);
-    }
-}
-
-void FrmGl::lblOdabir_Change() {
-    tlb1->setEnabled("Pohrani", true);
-}
-
-void FrmGl::tlb1_ButtonClick(const std::string& key) {
-    if (key == "Cijena") {
-        if (ReformatValueBox())
-            cmdCijena->press();
-    } else if (key == "Izlaz") {
-        unload();
-        return;
-    } else {
-        // The other commands come with their windows.
-        return;
-    }
-    AfterCommand();
 }
 
 } // namespace tarvel::calculator

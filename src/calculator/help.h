@@ -61,8 +61,5 @@ void installHelpHandlers(FrmGl& frm);
 // Runs the toolbar command "Ptarvel", "Ptroskovi", "Pupute", "Odstup" or "Odstupminus";
 // false for any other key.
 bool runHelpOrDeviationCommand(FrmGl& frm, const std::string& key);
-// Hooks those five toolbar commands onto the main window's toolbar; its other commands stay
-// as they are.
-void installToolbarCommands(FrmGl& frm);
 
 } // namespace tarvel::calculator

@@ -15,13 +15,6 @@ void installRateAndAboutCommands(FrmGl& frm) {
     frm.find("mnuPoprog")->onClick = [&calc] {
         calc.load("frmAbout").showModal();
     };
-    auto others = frm.tlb1->onButtonClick;
-    frm.tlb1->onButtonClick = [&calc, others](const std::string& key) {
-        if (key == "Kurs")
-            calc.load("frmKurs").showModal();
-        else if (others)
-            others(key);
-    };
 }
 
 } // namespace tarvel::calculator

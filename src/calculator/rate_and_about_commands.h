@@ -4,8 +4,8 @@ namespace tarvel::calculator {
 
 class FrmGl;
 
-// Opens the small dialogs from the main window: the toolbar's "Kurs" the exchange-rate dialog,
-// the help menu's "Stopa poreza" the tax-rate dialog and "O programu" the about box, each
+// Opens the small dialogs from the help menu of the main window:
+// "Stopa poreza" the tax-rate dialog and "O programu" the about box, each
 // modally over the main window.
 void installRateAndAboutCommands(FrmGl& frm);
 

@@ -63,6 +63,19 @@ public:
         platform_.answerSource = [this] {
             return randomAnswer();
         };
+        // While the picture show runs, the user goes on; after a while a key ends it.
+        platform_.eventPump = [this] {
+            if (left_ > 0 && random_() % 8 != 0) {
+                step();
+                return;
+            }
+            if (calculator_ && !calculator_->ended()) {
+                try {
+                    calculator_->frmGl().userKeyHere(forms::keys::Escape);
+                } catch (const forms::UserActionError&) {
+                }
+            }
+        };
         platform_.modalLoop = [this](forms::Form& form) {
             const std::string name = form.name();
             // A modal window gets its own share of events, then is closed as a user would.

@@ -69,6 +69,12 @@ public:
     // Answers a question or input box when no answer is queued (random use); unset, such a
     // box fails the scenario.
     std::function<std::string()> answerSource;
+    // Runs pending user events while a long-running handler lets them (the picture show).
+    std::function<void()> eventPump;
+    void processEvents() override {
+        if (eventPump)
+            eventPump();
+    }
     // Runs the further steps of the scenario while a modal window is shown.
     std::function<void(forms::Form&)> modalLoop;
 

@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
@@ -72,6 +73,15 @@ std::string firstDifference(const std::string& expected, const std::string& foun
 Runner::Runner(const Script& script, const std::string& directory, DriverFactory makeDriver)
     : script_(script), directory_(directory), makeDriver_(std::move(makeDriver)),
       platform_(directory) {
+    // A handler that lets pending events run (the picture show) runs the next step; with no
+    // step left it would wait for the user forever.
+    platform_.eventPump = [this] {
+        if (next_ >= script_.steps.size())
+            fail("the program waits for the user (a key ends the picture show), and the "
+                 "scenario has no more steps");
+        bool ran = false;
+        runSteps([&ran] { return !std::exchange(ran, true); });
+    };
     platform_.modalLoop = [this](forms::Form& form) {
         const std::string name = form.name();
         runSteps([this, &form, name] {

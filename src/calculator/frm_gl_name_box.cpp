@@ -1,0 +1,16 @@
+// The building name box txtNaziv.
+#include "calculator/calculator.h"
+#include "calculator/frm_gl.h"
+
+namespace tarvel::calculator {
+
+void FrmGl::txtNaziv_GotFocus() {
+    txtNaziv->selectAll();
+}
+
+void FrmGl::txtNaziv_LostFocus() {
+    if (txtNaziv->text().empty())
+        txtNaziv->setText("NAZIV GRAĐEVINE");
+}
+
+} // namespace tarvel::calculator

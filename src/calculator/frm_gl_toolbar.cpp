@@ -1,0 +1,217 @@
+// The toolbar tlb1: every command by its key, and the offer flow's rule after a command.
+#include "calculator/calculator.h"
+#include "calculator/frm_gl.h"
+#include "calculator/help.h"
+#include "estimator/frm_vrijednost.h"
+#include "forms/number_text.h"
+#include "records/frm_ispis.h"
+#include "records/record_save.h"
+
+namespace tarvel::calculator {
+
+using forms::divide;
+using forms::fmt;
+using forms::MsgButtons;
+using forms::MsgIcon;
+using forms::num;
+
+namespace {
+
+constexpr const char* kMoney = "#,0.00";
+constexpr const char* kOfferFile = "Ponuda.txt";
+
+// Before the estimator or the offer composer opens, F1 leads to its page of the user's guide;
+// RestoreHelpFile gives the regulation back when the window closes.
+void SetGuideHelpFile(Calculator& calc, const std::string& page) {
+    calc.applicationHelpFile = calc.platform().programDirectory() +
+                               (HtmlHelpOn(calc.state()) ? "\\Upute.chm::/" + page : "\\Upute.hlp");
+}
+
+} // namespace
+
+void FrmGl::tlb1_ButtonClick(const std::string& key) {
+    Calculator& calc = calculator();
+    bool wentOn = true;
+    if (key == "Cijena") {
+        wentOn = ReformatValueBox();
+        if (wentOn)
+            cmdCijena->press();
+    } else if (key == "KN") {
+        wentOn = CommandKN();
+    } else if (key == "DM") {
+        wentOn = CommandDM();
+    } else if (key == "Kurs") {
+        calc.load("frmKurs").showModal();
+    } else if (key == "Min") {
+        lblSumamin_DblClick();
+    } else if (key == "Max") {
+        lblSumamax_DblClick();
+    } else if (key == "Odabir") {
+        lblOdabir_DblClick();
+    } else if (key == "Pohrani") {
+        wentOn = CommandPohrani();
+    } else if (key == "Note") {
+        wentOn = CommandNote();
+    } else if (key == "Ispis") {
+        records::showPrintDialog(calc);
+    } else if (key == "Vrijednost") {
+        SetGuideHelpFile(calc, "Proracun.htm");
+        estimator::showEstimator(calc);
+    } else if (key == "Ponuda") {
+        wentOn = CommandPonuda();
+    } else if (key == "Pvidi") {
+        wentOn = CommandPvidi();
+    } else if (key == "Ponisti") {
+        CommandPonisti();
+        return;
+    } else if (key == "Izlaz") {
+        unload();
+        return;
+    } else if (key == "Odstup" || key == "Odstupminus" || key == "Ptarvel" || key == "Ptroskovi" ||
+               key == "Pupute") {
+        wentOn = runHelpOrDeviationCommand(*this, key);
+    } else {
+        return;
+    }
+    if (wentOn && !calc.ended())
+        AfterCommand();
+}
+
+bool FrmGl::CommandKN() {
+    SharedState& s = state();
+    s.NapomenaOdabir = "";
+    tlb1->setEnabled("DM", true);
+    tlb1->setEnabled("Kurs", false);
+    lblValutaFaza->setCaption("kn");
+    txtKurs->setText(fmt(s.Kurs, kMoney));
+    if (txtInvest->text().empty()) {
+        lblValuta->setCaption("kn");
+        return false;
+    }
+    if (isPlan()) {
+        tlb1->setEnabled("Cijena", true);
+        cmdCijena->press();
+        FinishPlanPrice();
+    } else {
+        if (lblValuta->caption() == "kn") {
+            cmdCijena->press();
+            return false;
+        }
+        // The value was in the accounting currency: back to kuna at the restored rate.
+        txtInvest->setText(fmt(num(txtInvest->text()) * num(txtKurs->text()), kMoney));
+        cmdCijena->press();
+    }
+    lblValuta->setCaption("kn");
+    if (isSupervision())
+        cmdCijena->press();
+    else
+        ClearChosenPrices();
+    return true;
+}
+
+bool FrmGl::CommandDM() {
+    SharedState& s = state();
+    s.NapomenaOdabir = "";
+    tlb1->setEnabled("Kurs", true);
+    lblValutaFaza->setCaption("DM");
+    ClearChosenPrices();
+    if (txtInvest->text().empty()) {
+        lblValuta->setCaption("DM");
+        txtKurs->setText("1");
+        return false;
+    }
+    if (isPlan()) {
+        tlb1->setEnabled("Cijena", false);
+        const double rate = num(txtKurs->text());
+        lblCmin->setCaption(fmt(divide(num(lblCmin->caption()), rate), kMoney));
+        lblCmax->setCaption(fmt(divide(num(lblCmax->caption()), rate), kMoney));
+        txtKurs->setText("1");
+        FinishPlanPrice();
+        return true;
+    }
+    txtInvest->setText(fmt(divide(num(txtInvest->text()), num(txtKurs->text())), kMoney));
+    if (lblValuta->caption() == "DM") {
+        cmdCijena->press();
+        return false;
+    }
+    // With "1" in the rate box the computation takes the value as accounting units.
+    txtKurs->setText("1");
+    cmdCijena->press();
+    lblValuta->setCaption("DM");
+    return true;
+}
+
+bool FrmGl::CommandPohrani() {
+    SharedState& s = state();
+    if (num(lblOdabir->caption()) == 0) {
+        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+                              "Niste odabrali cijenu usluge. Nema ništa za pohraniti!");
+        return false;
+    }
+    tlb1->setEnabled("Pohrani", false);
+    s.OznakaDiscipline = "";
+    PripremiIzracun();
+    records::saveRecord(platform(), s.Izracun);
+    return true;
+}
+
+bool FrmGl::CommandNote() {
+    if (!platform().files().exists(records::kRecordFile)) {
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema datoteke",
+                              "Ne mogu naći pohranjene izračune.");
+        return false;
+    }
+    if (!platform().openTextViewer(records::kRecordFile))
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema ispisa",
+                              "Nema programa Notepad.");
+    return true;
+}
+
+bool FrmGl::CommandPonuda() {
+    SharedState& s = state();
+    if (num(lblOdabir->caption()) == s.ZadnjaSvota) {
+        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, "Ne može",
+                              "Svota " + lblOdabir->caption() +
+                                  " već je unešena! Promjenite izbor!");
+        return false;
+    }
+    Calculator& calc = calculator();
+    SetGuideHelpFile(calc, "Ponuda.htm");
+    for (const char* menuName : {"mnuPp", "mnuA", "mnuG", "mnuD", "mnuSE", "mnuT", "mnuN"})
+        find(menuName)->setEnabled(true);
+    if (calc.knows("frmPonuda")) {
+        forms::Form& offer = calc.load("frmPonuda");
+        offer.setCaption("Ponuda za građevinu: " + txtNaziv->text());
+        offer.showModal();
+    }
+    return true;
+}
+
+bool FrmGl::CommandPvidi() {
+    if (!platform().files().exists(kOfferFile)) {
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema datoteke",
+                              "Ne mogu naći ponudu.");
+        return false;
+    }
+    platform().openTextViewer(kOfferFile);
+    return true;
+}
+
+// Cancels everything: the estimate and the offer are discarded and no service is chosen.
+void FrmGl::CommandPonisti() {
+    if (!fraSve->enabled())
+        return;
+    Calculator& calc = calculator();
+    for (const char* window : {"frmVrijednost", "frmPonuda"}) {
+        if (calc.loaded(window))
+            calc.unload(window);
+    }
+    txtInvest->setText("");
+    ResetService();
+    tlb1->enable({"Kurs", "Odstup", "Vrijednost", "Ponuda"}, false);
+    state().clearExclusions();
+    setFocus(*txtInvest);
+    fraSve->setEnabled(false);
+}
+
+} // namespace tarvel::calculator

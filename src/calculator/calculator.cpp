@@ -11,6 +11,7 @@
 #include "calculator/frm_kurs.h"
 #include "calculator/frm_stopa.h"
 #include "calculator/rate_and_about_commands.h"
+#include "offer/frm_ponuda.h"
 
 namespace tarvel::calculator {
 
@@ -37,6 +38,9 @@ Calculator::Calculator(forms::Platform& platform) : forms::Application(platform)
                  [this](forms::Application&) { return std::make_unique<FrmStopa>(*this); });
     registerForm("frmAbout",
                  [this](forms::Application&) { return std::make_unique<FrmAbout>(*this); });
+    // The offer composer.
+    registerForm("frmPonuda",
+                 [this](forms::Application&) { return std::make_unique<offer::FrmPonuda>(*this); });
 }
 
 void Calculator::start() {
@@ -50,8 +54,9 @@ FrmGl& Calculator::frmGl() {
     return static_cast<FrmGl&>(load("frmGl"));
 }
 
-std::string Calculator::offerValueText(int) {
-    return "";
+std::string Calculator::offerValueText(int index) {
+    const auto* offer = dynamic_cast<const offer::FrmPonuda*>(loaded("frmPonuda"));
+    return offer ? offer->valueText(index) : "";
 }
 
 } // namespace tarvel::calculator

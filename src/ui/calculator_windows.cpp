@@ -8,6 +8,7 @@
 #include "ui/dialog_windows.h"
 #include "ui/estimator_windows.h"
 #include "ui/icons.h"
+#include "ui/offer_windows.h"
 #include "ui/windows.h"
 #include "ui_frm_gl.h"
 
@@ -64,6 +65,8 @@ void registerCalculatorWindows(Windows& windows) {
     windows.registerWindow("frmAbout", buildFrmAbout);
     // The deviations dialog and the discount dialog.
     registerDeviationWindows(windows);
+    // The offer composer.
+    registerOfferWindows(windows);
 }
 
 } // namespace tarvel::ui

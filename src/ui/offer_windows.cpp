@@ -1,0 +1,48 @@
+#include "ui/offer_windows.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QStyle>
+
+#include "ui/icons.h"
+#include "ui/windows.h"
+#include "ui_frm_ponuda.h"
+
+namespace tarvel::ui {
+
+namespace {
+
+// uic names the widget of the array element "lblPt(0)" "lblPt_0_"; the binder wants the name
+// the window model gives the control.
+void restoreArrayNames(QWidget& root) {
+    static const QRegularExpression arrayName(QStringLiteral("^(\\w+?)_(\\d+)_$"));
+    for (QWidget* w : root.findChildren<QWidget*>()) {
+        const QRegularExpressionMatch m = arrayName.match(w->objectName());
+        if (m.hasMatch())
+            w->setObjectName(m.captured(1) + QLatin1Char('(') + m.captured(2) + QLatin1Char(')'));
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QWidget> buildFrmPonuda() {
+    Ui::FrmPonuda ui;
+    auto dialog = std::make_unique<QDialog>();
+    ui.setupUi(dialog.get());
+    restoreArrayNames(*dialog);
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    dialog->setWindowIcon(applicationIcon());
+    // The amount cells keep their line while empty, so the rows do not jump.
+    for (QLabel* label : dialog->findChildren<QLabel*>())
+        label->setMinimumHeight(label->fontMetrics().height() + 6);
+    const int side = dialog->style()->pixelMetric(QStyle::PM_LargeIconSize);
+    ui.Picture1->setPixmap(applicationIcon().pixmap(side, side));
+    return dialog;
+}
+
+void registerOfferWindows(Windows& windows) {
+    windows.registerWindow("frmPonuda", buildFrmPonuda);
+}
+
+} // namespace tarvel::ui

@@ -13,6 +13,7 @@
 #include "ui/calculator_windows.h"
 #include "ui/icons.h"
 #include "ui/qt_platform.h"
+#include "ui/text_editor.h"
 #include "ui/windows.h"
 
 namespace {
@@ -112,13 +113,16 @@ int main(int argc, char** argv) {
     platform.setWindows(&windows);
     // The program ends with its main window, whether the user closed it or the model did.
     windows.onEnded = [] {
+        // An edited record file is asked about before the program goes.
+        tarvel::ui::TextEditor::closeAll();
         QCoreApplication::quit();
     };
     QApplication::setQuitOnLastWindowClosed(false);
 
-    calculator.start();
-    windows.sync();
-    if (calculator.ended())
-        return 0;
+    // A fault during start-up is reported like one in a handler; the window still opens.
+    windows.dispatch([&calculator] { calculator.start(); });
+    const tarvel::forms::Form* main = calculator.loaded("frmGl");
+    if (!main || !main->shown())
+        return calculator.ended() ? 0 : 1;
     return QApplication::exec();
 }

@@ -7,8 +7,11 @@
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -29,6 +32,7 @@
 #include "system/program_directory.h"
 #include "system/qt_settings_store.h"
 #include "tarvel_version.h"
+#include "ui/help_window.h"
 #include "ui/text_editor.h"
 #include "ui/windows.h"
 
@@ -119,13 +123,70 @@ bool QtPlatform::openTextViewer(const std::string& fileName) {
     return true;
 }
 
-void QtPlatform::showHtmlHelp(const std::string& file, const std::string&, const std::string&) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(programFile(directory_, file)));
+// ---- Help (begin) ----
+namespace {
+
+// A help document named by the models ("\\Tarvel.chm"): in the program directory, else where
+// the help documents are installed.
+QString helpFile(const std::string& directory, const std::string& name) {
+    const QString file = programFile(directory, name);
+    if (QFileInfo::exists(file))
+        return file;
+    const std::string installed = system::findHelpFile(name);
+    return installed.empty() ? file : qs(installed);
 }
 
-void QtPlatform::showClassicHelp(const std::string& file, int) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(programFile(directory_, file)));
+// Whether the desktop has a program for the file. Where xdg-open serves, it starts (and so
+// "succeeds") even when nothing handles the file, so the association is asked first.
+bool desktopHandles(const QString& path) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString query = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return true; // unknown: the desktop itself is asked
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"),
+                          QMimeDatabase().mimeTypeForFile(path).name()});
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    return process.exitCode() == 0 && !process.readAllStandardOutput().trimmed().isEmpty();
+#else
+    (void)path;
+    return true;
+#endif
 }
+
+} // namespace
+
+// Compiled HTML help is shown in the program's own help window, on every platform.
+void QtPlatform::showHtmlHelp(const std::string& file, const std::string& page,
+                              const std::string&) {
+    refresh();
+    HelpWindow::showPage(helpFile(directory_, file), qs(page));
+}
+
+// Classic help has no engine of its own on current systems: the desktop gets the file, and
+// where nothing opens it the user is told once and pointed to the HTML help.
+void QtPlatform::showClassicHelp(const std::string& file, int) {
+    // An application help file in HTML mode ("\\Upute.chm::/Proracun.htm") is a page of a
+    // compiled HTML help file.
+    if (const size_t pagePart = file.find("::"); pagePart != std::string::npos) {
+        std::string page = file.substr(pagePart + 2);
+        if (page.starts_with('/'))
+            page.erase(0, 1);
+        showHtmlHelp(file.substr(0, pagePart), page, "Glavni");
+        return;
+    }
+    const QString path = helpFile(directory_, file);
+    if (desktopHandles(path) && QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        return;
+    messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, " Nema pomoći",
+               "Klasična pomoć (datoteke .hlp) na ovom sustavu nije dostupna.\r\n"
+               "Pomoć u HTML obliku uključuje se u izborniku Pomoć, stavkom \"HTML pomoć\".");
+}
+// ---- Help (end) ----
 
 void QtPlatform::print(const forms::PrintJob& job) {
 #ifdef TARVEL_WITH_PRINTING

@@ -6,3 +6,5 @@ target_include_directories(test_ui PRIVATE ${PROJECT_SOURCE_DIR}/src)
 add_test(NAME ui COMMAND test_ui)
 set_tests_properties(ui PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
+# The help window's test reads a small compiled help file made from tests/ui/data/help.
+target_compile_definitions(test_ui PRIVATE TARVEL_UI_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")

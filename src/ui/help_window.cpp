@@ -217,7 +217,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
         if (missing.startsWith(QLatin1Char('/')))
             missing.remove(0, 1);
         return notice(QStringLiteral("Stranica ne postoji"),
-                      QStringLiteral("Stranica „%1” ne postoji u datoteci pomoći %2.")
+                      QStringLiteral("Stranica „%1“ ne postoji u datoteci pomoći %2.")
                           .arg(escaped(missing), escaped(QFileInfo(file).fileName())));
     }
     if (page || type == QTextDocument::StyleSheetResource)

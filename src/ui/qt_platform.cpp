@@ -184,7 +184,7 @@ void QtPlatform::showClassicHelp(const std::string& file, int) {
         return;
     messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, " Nema pomoći",
                "Klasična pomoć (datoteke .hlp) na ovom sustavu nije dostupna.\r\n"
-               "Pomoć u HTML obliku uključuje se u izborniku Pomoć, stavkom \"HTML pomoć\".");
+               "Pomoć u HTML obliku uključuje se u izborniku „Pomoć“ stavkom „HTML\u00A0pomoć“.");
 }
 // ---- Help (end) ----
 

@@ -141,14 +141,14 @@ TEST_F(HelpWindowTest, WhatCannotBeShownIsSaidInTheWindow) {
     clickLink(QStringLiteral("Stranica koje nema"));
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(pageText(),
-              QStringLiteral("Stranica „Nema.htm” ne postoji u datoteci pomoći pomoc.chm."));
+              QStringLiteral("Stranica „Nema.htm“ ne postoji u datoteci pomoći pomoc.chm."));
     EXPECT_EQ(title(), QStringLiteral("Pomoć – Stranica ne postoji"));
     QTest::mouseClick(window->backButton(), Qt::LeftButton);
     EXPECT_EQ(title(), QStringLiteral("Pomoć – Glava 3 – sadržaj"));
 
     HelpWindow::showPage(kFixture, QStringLiteral("Glava 4.htm"));
     EXPECT_EQ(pageText(),
-              QStringLiteral("Stranica „Glava 4.htm” ne postoji u datoteci pomoći pomoc.chm."));
+              QStringLiteral("Stranica „Glava 4.htm“ ne postoji u datoteci pomoći pomoc.chm."));
 
     // A file that is not compiled HTML help, and one that is not there at all.
     const QString broken = dir_.filePath(QStringLiteral("Kriva.chm"));
@@ -253,7 +253,7 @@ TEST_F(HelpPlatformTest, ClassicHelpThatNothingOpensIsExplainedOncePerRequest) {
     HelpPlatform platform(dir_.path().toStdString());
     const std::string message =
         " Nema pomoći: Klasična pomoć (datoteke .hlp) na ovom sustavu nije dostupna.\r\n"
-        "Pomoć u HTML obliku uključuje se u izborniku Pomoć, stavkom \"HTML pomoć\".";
+        "Pomoć u HTML obliku uključuje se u izborniku „Pomoć“ stavkom „HTML\u00A0pomoć“.";
 
     // No program for the file.
     desktop({});

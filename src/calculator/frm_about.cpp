@@ -2,6 +2,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "forms/message_titles.h"
 #include "tarvel_version.h"
 
 namespace tarvel::calculator {
@@ -76,7 +77,7 @@ void FrmAbout::openAndClose(const std::string& address) {
     const std::optional<std::string> error = p.openAddress(address);
     p.setBusy(false);
     if (error)
-        p.messageBox(forms::MsgIcon::Critical, forms::MsgButtons::Ok, " Ne može",
+        p.messageBox(forms::MsgIcon::Critical, forms::MsgButtons::Ok, forms::titles::kCannot,
                      "Greška pri uspostavi veze " + *error);
     unload();
 }

@@ -5,6 +5,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "calculator/key_filters.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::calculator {
@@ -88,7 +89,7 @@ void FrmCijena::TakeDesiredPrice() {
     FrmGl& main = calc_.frmGl();
     SharedState& s = calc_.state();
     if (txtCijena->text().empty()) {
-        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                               "Besplatne usluge pravilima Brelon nisu dopuštene! Izvedite to "
                               "kao donaciju.");
         unload();
@@ -97,7 +98,7 @@ void FrmCijena::TakeDesiredPrice() {
     txtCijena->setText(fmt(num(txtCijena->text()), "#,0.00"));
     const double c = num(txtCijena->text());
     if (c > num(lblMax->caption()) || c < num(lblMin->caption())) {
-        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " TARVEL USLUGA",
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kProgram,
                               "Odabrana cijana usluge mora biti između minimalne i maksimalne "
                               "cijene ! (tipka F1)");
         setFocus(*txtCijena);

@@ -3,6 +3,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "calculator/key_filters.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::calculator {
@@ -19,7 +20,7 @@ constexpr double kAdditionLimit = 250;
 void FrmGl::AdjustmentGotFocus(forms::Control& box, forms::Control& other, const char* refusal) {
     SharedState& s = state();
     if (!s.NapomenaOdabir.empty()) {
-        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može", refusal);
+        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot, refusal);
         box.setReadOnly(true);
         FocusChosenCategory();
         return;
@@ -64,7 +65,7 @@ void FrmGl::AdjustmentChange(forms::Control& box, double limit) {
             ReapplyTotals();
         if (num(box.text()) >= limit) {
             box.setText("0");
-            platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+            platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                                   "Ne pretjerujte !");
         }
         if (&box == txtPopust)

@@ -3,6 +3,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "engine/tariffs.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::calculator {
@@ -15,8 +16,8 @@ using forms::MsgIcon;
 using forms::num;
 
 namespace {
-constexpr const char* kCannot = " Ne može";
-constexpr const char* kTitle = " TARVEL USLUGA";
+constexpr const char* kCannot = forms::titles::kCannot;
+constexpr const char* kTitle = forms::titles::kProgram;
 constexpr const char* kMoney = "#,0.00";
 } // namespace
 

@@ -2,6 +2,7 @@
 // discipline's row over, and after a command the offer flow goes on with the next one.
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::calculator {
@@ -39,7 +40,7 @@ void FrmGl::TakeOverDiscipline() {
         if (s.Struka != d.key)
             continue;
         if (s.Struka == "Voda")
-            platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Pažnja",
+            platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kAttention,
                                   "U ovoj proračunskoj vrijednosti su sadržane proračunske "
                                   "vrijednosti instalacija vodovoda, odvodnje i plina.");
         if (*d.menuItem)

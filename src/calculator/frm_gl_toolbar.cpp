@@ -3,6 +3,7 @@
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
 #include "estimator/frm_vrijednost.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 #include "records/frm_ispis.h"
 #include "records/record_save.h"
@@ -144,7 +145,7 @@ bool FrmGl::CommandDM() {
 bool FrmGl::CommandPohrani() {
     SharedState& s = state();
     if (num(lblOdabir->caption()) == 0) {
-        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                               "Niste odabrali cijenu usluge. Nema ništa za pohraniti!");
         return false;
     }
@@ -157,7 +158,7 @@ bool FrmGl::CommandPohrani() {
 
 bool FrmGl::CommandNote() {
     if (!platform().files().exists(records::kRecordFile)) {
-        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema datoteke",
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,
                               "Ne mogu naći pohranjene izračune.");
         return false;
     }
@@ -189,7 +190,7 @@ bool FrmGl::CommandPonuda() {
 
 bool FrmGl::CommandPvidi() {
     if (!platform().files().exists(kOfferFile)) {
-        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema datoteke",
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,
                               "Ne mogu naći ponudu.");
         return false;
     }

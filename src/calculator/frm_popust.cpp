@@ -4,6 +4,7 @@
 #include "calculator/frm_gl.h"
 #include "calculator/guarded_handler.h"
 #include "calculator/key_filters.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::calculator {
@@ -70,7 +71,8 @@ void FrmPopust::CheckDiscount() {
     lblMax->setCaption(
         forms::fmt(forms::num(gl.lblSumamax->caption()) * (1 - discount / 100), "#,0.00"));
     if (forms::num(gl.lblCmax->caption()) > forms::num(lblMax->caption())) {
-        platform().messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, " Ne može",
+        platform().messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok,
+                              forms::titles::kCannot,
                               "S datim popustom, cijena usluge je manja od osnovne!");
         txtPopust->setText("");
     }

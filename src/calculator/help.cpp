@@ -5,6 +5,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
+#include "forms/message_titles.h"
 
 namespace tarvel::calculator {
 namespace {
@@ -72,7 +73,7 @@ void ShowClassicHelp(Calculator& calc, std::string_view file, int command) {
 }
 
 void MissingHelpMessage(forms::Platform& platform) {
-    platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, " Nema pomoći",
+    platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, forms::titles::kNoHelp,
                         "Odgovarajuća datoteka ne postoji!");
 }
 

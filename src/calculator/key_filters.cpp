@@ -1,16 +1,19 @@
 #include "calculator/key_filters.h"
 
+#include "forms/keys.h"
+
 namespace tarvel::calculator {
 
 int FilterDecimalKey(forms::Platform& platform, int keyAscii) {
-    if (keyAscii == 8 || keyAscii == ',' || keyAscii == '.' || (keyAscii >= '0' && keyAscii <= '9'))
+    if (keyAscii == forms::keys::Backspace || keyAscii == ',' || keyAscii == '.' ||
+        (keyAscii >= '0' && keyAscii <= '9'))
         return keyAscii;
     platform.beep();
     return 0;
 }
 
 int FilterDigitKey(forms::Platform& platform, int keyAscii) {
-    if (keyAscii == 8 || (keyAscii >= '0' && keyAscii <= '9'))
+    if (keyAscii == forms::keys::Backspace || (keyAscii >= '0' && keyAscii <= '9'))
         return keyAscii;
     platform.beep();
     return 0;

@@ -7,6 +7,7 @@
 #include "calculator/key_filters.h"
 #include "deviations/evaluation.h"
 #include "forms/keys.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::deviations {
@@ -18,7 +19,7 @@ using forms::MsgIcon;
 
 namespace {
 constexpr const char* kUntouched = "Ne trebam";
-constexpr const char* kCannot = " Ne može";
+constexpr const char* kCannot = forms::titles::kCannot;
 // The dialog's width; it sits at the main window's right edge.
 constexpr int kWidth = 5595;
 } // namespace

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "estimator/building_types.h"
+#include "forms/message_titles.h"
 
 // The estimator's arithmetic on the texts its window shows: reference costs, the DM
 // conversion, share and rate entries, and the computation of an estimate with its limits.
@@ -45,7 +46,7 @@ enum class ComputeStop {
     CostTooLarge,    // empty the cost box, focus it
     ProductTooLarge, // empty both, focus the area box
 };
-// The message a stop shows (title " Ne može"), empty for NothingEntered.
+// The message a stop shows (title forms::titles::kCannot), empty for NothingEntered.
 std::string_view stopMessage(ComputeStop stop);
 
 struct EstimateInput {

@@ -6,6 +6,7 @@
 #include "calculator/frm_gl.h"
 #include "calculator/key_filters.h"
 #include "forms/keys.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 
 namespace tarvel::estimator {
@@ -474,7 +475,7 @@ void FrmVrijednost::Compute(bool moveFocus) {
 void FrmVrijednost::refuse(ComputeStop stop) {
     if (stop == ComputeStop::NothingEntered)
         return;
-    platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+    platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                           std::string(stopMessage(stop)));
     switch (stop) {
     case ComputeStop::NoCost:

@@ -7,6 +7,7 @@
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
 #include "estimator/frm_vrijednost.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 #include "records/print_routine.h"
 
@@ -54,7 +55,7 @@ bool FrmVrijednost::SpremiProcjenu() {
         platform().files().writeWhole(file, estimateFileText(*computed_));
     if (written == forms::FileResult::Ok)
         return true;
-    platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Ne može",
+    platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kCannot,
                           std::string("Procjenu nije moguće zapisati u datoteku ") + file +
                               ". Ako je otvorena u drugom programu, zatvorite ga i ponovite.");
     return false;
@@ -75,7 +76,7 @@ void FrmVrijednost::cmdZadnji_Click() {
         platform().openTextViewer(kPregled);
         return;
     }
-    platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema datoteke",
+    platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,
                           "Nema pohranjene proračunske vrijednosti.");
 }
 
@@ -91,10 +92,10 @@ void FrmVrijednost::lblIr_DblClick(int group) {
     if (!wholeBuildingService(service)) {
         txtReza->setText(lblIr.at(static_cast<size_t>(group))->caption());
         if (service != "Gvoda" && txtReza->text() == lblIr[0]->caption())
-            platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Pažnja",
+            platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kAttention,
                                   waterNote(title));
     } else {
-        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Pažnja",
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kAttention,
                               "Odabrali ste uslugu  " + title + "!" +
                                   "  Odaberite strojarske ili elektro instalacije da bi mogli "
                                   "dvoklikom prenijeti željenu vrijednost.");
@@ -107,7 +108,7 @@ void FrmVrijednost::cmdGotovo_Click() {
     calculator::SharedState& s = calc_.state();
     calculator::FrmGl& gl = main();
     if (txtReza->text().empty() || !computed_) {
-        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+        platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                               "Niste odredili proračunsku vrijednost!");
         setFocus(*txtM2);
         return;
@@ -120,7 +121,7 @@ void FrmVrijednost::cmdGotovo_Click() {
         constructionDm = forms::divide(constructionDm, s.Kurs);
     if (!withinRegulation(constructionDm)) {
         platform().messageBox(
-            MsgIcon::Critical, MsgButtons::Ok, " TARVEL USLUGA",
+            MsgIcon::Critical, MsgButtons::Ok, forms::titles::kProgram,
             "Okvirni troškovi moraju biti unutar granica Pravilnika. Usluge za ovaj slučaj, "
             "računaju se kao vremenski trošak ili slobodno. Pregledajte Pravilnik o cijenama! "
             "(tipka F1)");
@@ -141,7 +142,8 @@ void FrmVrijednost::cmdGotovo_Click() {
         txtReza->setText(lblGrukr->caption());
     } else if (service == "Gvoda") {
         txtReza->setText(lblIr[0]->caption());
-        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Pažnja", waterNote(title));
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kAttention,
+                              waterNote(title));
     }
     const double value = num(txtReza->text());
     if (!service.empty()) {
@@ -151,7 +153,7 @@ void FrmVrijednost::cmdGotovo_Click() {
                                   "uslugu  " +
                                       title + "!");
         } else if (installations < value && installationService(service)) {
-            platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+            platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                                   "Pažnja! Izračunali ste vrijednost građevine, a odabrali ste "
                                   "uslugu  " +
                                       title +

@@ -1,5 +1,7 @@
 #include "forms/control.h"
 
+#include "forms/keys.h"
+
 #include <algorithm>
 
 #include "forms/form.h"
@@ -159,31 +161,31 @@ void Control::editKey(int keyCode) {
     std::u32string t = toU32(text_);
     const int n = static_cast<int>(t.size());
     switch (keyCode) {
-    case 8:  // Backspace
-    case 46: // Delete
+    case keys::Backspace:
+    case keys::Delete:
         if (readOnly_)
             return;
         if (selLength_ > 0) {
             t.erase(static_cast<size_t>(selStart_), static_cast<size_t>(selLength_));
             setTextKeepCaret(t, selStart_);
-        } else if (keyCode == 8 && selStart_ > 0) {
+        } else if (keyCode == keys::Backspace && selStart_ > 0) {
             t.erase(static_cast<size_t>(selStart_ - 1), 1);
             setTextKeepCaret(t, selStart_ - 1);
-        } else if (keyCode == 46 && selStart_ < n) {
+        } else if (keyCode == keys::Delete && selStart_ < n) {
             t.erase(static_cast<size_t>(selStart_), 1);
             setTextKeepCaret(t, selStart_);
         }
         return;
-    case 36: // Home
+    case keys::Home:
         setSelection(0, 0);
         return;
-    case 35: // End
+    case keys::End:
         setSelection(n, 0);
         return;
-    case 37: // Left
+    case keys::Left:
         setSelection(selLength_ > 0 ? selStart_ : selStart_ - 1, 0);
         return;
-    case 39: // Right
+    case keys::Right:
         setSelection(selLength_ > 0 ? selStart_ + selLength_ : selStart_ + 1, 0);
         return;
     default:

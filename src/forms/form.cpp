@@ -62,6 +62,7 @@ bool Form::setFocus(Control& control) {
         return true;
     Control* previous = focused_;
     focused_ = &control;
+    ++focusMoves_;
     if (previous && previous->onLostFocus)
         previous->onLostFocus();
     if (focused_ == &control && control.onGotFocus)

@@ -53,6 +53,9 @@ public:
     // Focus: moving it runs the old control's lost-focus handler and then the new one's
     // got-focus handler. A request for a control that cannot take the focus does nothing.
     Control* focused() const { return focused_; }
+    // How often the focus has moved, for a driver to see that a request reached the model even
+    // when a got-focus handler sent the focus on.
+    long focusMoves() const { return focusMoves_; }
     bool setFocus(Control& control);
 
     // Key preview: the window sees every key before its focused control.
@@ -96,6 +99,7 @@ private:
     std::vector<Control*> order_;
     std::map<std::string, Control*> byName_;
     Control* focused_ = nullptr;
+    long focusMoves_ = 0;
     bool shown_ = false;
     bool modal_ = false;
 };

@@ -1,4 +1,5 @@
 #include "offer/disciplines.h"
+#include "forms/message_titles.h"
 
 namespace tarvel::offer {
 namespace {
@@ -6,8 +7,8 @@ namespace {
 using forms::MsgIcon;
 using K = DisciplineKind;
 
-constexpr std::string_view kNeMoze = " Ne može";
-constexpr std::string_view kProvjerite = " Provjerite";
+constexpr std::string_view kNeMoze = forms::titles::kCannot;
+constexpr std::string_view kProvjerite = forms::titles::kCheck;
 
 const std::array<Discipline, kRows> kDisciplines = {{
     {"Arh",

@@ -5,6 +5,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 #include "offer/offer_text.h"
 
@@ -59,7 +60,7 @@ void FrmPonuda::lblPt_DblClick(int row) {
     const double units = forms::divide(num(valueCell(row).caption()), num(main().txtKurs->text()));
     if (units < 10000 || units > 25000000) {
         platform().messageBox(
-            MsgIcon::Information, MsgButtons::Ok, " TARVEL USLUGA",
+            MsgIcon::Information, MsgButtons::Ok, forms::titles::kProgram,
             "Za navedenu vrijednost, usluga se ugovara kao vremenski trošak ili slobodno. Dvoklik "
             "mišom na cijenu usluge omogućit će vam upis cijene prema osobnom iskustvu! Za "
             "najmanju proračunsku vrijednost od 37.000 kn ili 10.000 DM, najmanja cijena "
@@ -294,7 +295,7 @@ void FrmPonuda::EnterByHand(int row) {
         lblC[r]->setCaption("0,00");
         lblP[r]->setCaption("0,00");
         if (readable)
-            platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, " Ne može",
+            platform().messageBox(MsgIcon::Critical, MsgButtons::Ok, forms::titles::kCannot,
                                   "Ovako visoku procjenu treba dokazati proračunom.");
         ClearRow(row);
         return;

@@ -1,5 +1,6 @@
 #include "offer/offer_file.h"
 
+#include "forms/message_titles.h"
 #include "forms/platform.h"
 
 namespace tarvel::offer {
@@ -10,7 +11,8 @@ bool writeOfferFile(forms::Platform& platform, const std::string& text) {
     case forms::FileResult::Ok:
         return true;
     case forms::FileResult::AccessDenied:
-        platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, " Ne može",
+        platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok,
+                            forms::titles::kCannot,
                             std::string("Datoteka ") + kOfferFile +
                                 " je otvorena u drugom programu. Prvo zatvorite taj program, a "
                                 "zatim ponovite proces pohranjivanja.");
@@ -20,7 +22,7 @@ bool writeOfferFile(forms::Platform& platform, const std::string& text) {
     }
     // A user must not send an offer that the file does not hold.
     const std::string reason = written.reason.empty() ? "nepoznata greška" : written.reason;
-    platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, " Ne može",
+    platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, forms::titles::kCannot,
                         std::string("Ponuda nije zapisana u datoteku ") + kOfferFile +
                             ". Razlog: " + reason + ".");
     return false;

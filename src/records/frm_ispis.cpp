@@ -2,6 +2,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "forms/message_titles.h"
 #include "forms/number_text.h"
 #include "records/print_routine.h"
 
@@ -120,7 +121,8 @@ std::string FrmIspis::chosenFile() {
     }
     const PrintChoice& c = kChoices[chosen];
     if (!platform().files().exists(c.file)) {
-        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, " Nema datoteke", c.missing);
+        platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,
+                              c.missing);
         return "";
     }
     calc_.state().NaslovIspisa = c.title;

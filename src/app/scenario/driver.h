@@ -37,8 +37,10 @@ public:
     // What the user sees of a control: its caption or text.
     virtual std::string shownText(forms::Control& control) { return control.text(); }
     virtual std::string shownCaption(forms::Form& form) { return form.caption(); }
-    // Called after every step, so that a driver can bring its view up to date.
-    virtual void afterStep() {}
+    // Called after every step, so that a driver can bring its view up to date; `outermost`
+    // when no handler is running any more (steps also run inside modal windows and between
+    // the picture show's cycles), so that closed windows may go.
+    virtual void afterStep(bool outermost) { (void)outermost; }
 };
 
 } // namespace tarvel::scenario

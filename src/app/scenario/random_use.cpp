@@ -150,6 +150,11 @@ private:
     }
 
     void step() {
+        ++depth_;
+        struct Leave {
+            int& depth;
+            ~Leave() { --depth; }
+        } leave{depth_};
         --left_;
         forms::Form& form = *frontWindow();
         const auto& controls = form.controls();
@@ -200,7 +205,7 @@ private:
         platform_.effects.clear();
         platform_.answers.clear();
         if (driver_)
-            driver_->afterStep();
+            driver_->afterStep(depth_ == 1);
     }
 
     RandomUseOptions options_;
@@ -211,6 +216,7 @@ private:
     std::unique_ptr<Driver> driver_;
     long left_ = 0;
     long done_ = 0;
+    int depth_ = 0;
     std::string last_;
 };
 

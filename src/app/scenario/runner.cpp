@@ -111,14 +111,21 @@ Outcome Runner::run() {
 }
 
 void Runner::runSteps(const std::function<bool()>& goOn) {
+    ++depth_;
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    } leave{depth_};
     while (next_ < script_.steps.size() && goOn()) {
         const Step& step = script_.steps[next_++];
         line_ = step.line;
         execute(step);
-        if (calculator_)
+        // Windows unloaded during a step go only when no handler is running any more: steps
+        // also run inside modal windows and between the picture show's cycles.
+        if (calculator_ && depth_ == 1)
             calculator_->collectGarbage();
         if (driver_)
-            driver_->afterStep();
+            driver_->afterStep(depth_ == 1);
     }
 }
 

@@ -52,6 +52,7 @@ private:
     std::unique_ptr<calculator::Calculator> calculator_;
     std::unique_ptr<Driver> driver_;
     size_t next_ = 0;
+    int depth_ = 0;
     int line_ = 0;
 };
 

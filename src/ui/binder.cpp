@@ -20,6 +20,7 @@
 #include "forms/keys.h"
 #include "ui/icons.h"
 #include "ui/key_codes.h"
+#include "ui/model_view.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
@@ -127,7 +128,24 @@ Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
         else if (tabIndexOf(*control) >= 0)
             bindTab(*control);
     }
+    bindBuddies();
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (dynamic_cast<ModelView*>(w))
+            views_.emplace_back(w);
+    }
     window.installEventFilter(this);
+}
+
+void Binder::bindBuddies() {
+    for (Binding& b : bindings_) {
+        b.label = b.widget ? qobject_cast<QLabel*>(b.widget) : nullptr;
+        if (!b.label || !b.label->buddy())
+            continue;
+        b.buddy = bindingOf(b.label->buddy());
+        auto* button = b.buddy ? qobject_cast<QAbstractButton*>(b.buddy->widget) : nullptr;
+        if (button && button->text().isEmpty() && button->accessibleName().isEmpty())
+            b.buddy->namedByBuddy = true;
+    }
 }
 
 void Binder::bind(forms::Control& control, QObject& object) {
@@ -277,6 +295,10 @@ void Binder::refresh() {
     }
     refreshTabs();
     refreshFocus();
+    for (const QPointer<QWidget>& view : views_) {
+        if (view)
+            dynamic_cast<ModelView&>(*view).showModel(*form_);
+    }
     refreshing_ = false;
 }
 
@@ -333,7 +355,8 @@ void Binder::refreshBinding(Binding& b) {
         const QString text = edit.text();
         const int start = toUtf16(text, c.selStart());
         const int length = toUtf16(text, c.selStart() + c.selLength()) - start;
-        if (length > 0) {
+        // Only the box with the focus shows its selection: one highlight at a time.
+        if (length > 0 && form_->focused() == &c) {
             if (edit.selectionStart() != start || edit.selectionLength() != length)
                 edit.setSelection(start, length);
         } else if (edit.hasSelectedText() || edit.cursorPosition() != start) {
@@ -344,9 +367,8 @@ void Binder::refreshBinding(Binding& b) {
             button->setText(qs(c.text()));
         if (button->isCheckable() && button->isChecked() != c.checked())
             button->setChecked(c.checked());
-    } else if (auto* label = qobject_cast<QLabel*>(&w)) {
-        if (textChanged && c.kind() == ControlKind::Label)
-            label->setText(qs(c.text()));
+    } else if (b.label) {
+        refreshLabel(b, textChanged);
     } else if (auto* box = qobject_cast<QGroupBox*>(&w)) {
         if (textChanged)
             box->setTitle(qs(c.text()));
@@ -355,21 +377,43 @@ void Binder::refreshBinding(Binding& b) {
     b.shown = true;
 }
 
+void Binder::refreshLabel(Binding& b, bool textChanged) {
+    const forms::Control& c = *b.control;
+    if (!textChanged || c.kind() != ControlKind::Label)
+        return;
+    // A label so marked takes no room while its caption is empty (a phase that is not shown).
+    if (b.label->property("foldsWhenEmpty").toBool())
+        b.label->setMaximumHeight(c.text().empty() ? 0 : QWIDGETSIZE_MAX);
+    if (!b.buddy) {
+        b.label->setText(qs(c.text()));
+        return;
+    }
+    b.label->setText(withMnemonic(qs(c.text()), b.label->property("mnemonic").toString()));
+    if (b.buddy->namedByBuddy)
+        b.buddy->widget->setAccessibleName(qs(c.text()));
+}
+
 void Binder::refreshColours(Binding& b) {
     const forms::Control& c = *b.control;
     const forms::Color fore = c.foreColor();
     const forms::Color back = c.backColor();
-    if (b.shown && fore == b.fore && back == b.back)
+    const bool readOnly = b.edit && c.readOnly();
+    // A label looks disabled with the box or button it belongs to; it stays a label the user
+    // can click as the model says.
+    const bool greyed = b.buddy && !b.buddy->control->enabled();
+    if (b.shown && fore == b.fore && back == b.back && readOnly == b.readOnly && greyed == b.greyed)
         return;
     const bool firstTime = !b.shown;
     b.fore = fore;
     b.back = back;
+    b.readOnly = readOnly;
+    b.greyed = greyed;
     // The models' default colours are the desktop's: they leave the palette alone.
     const bool ownFore = fore != forms::colors::Black;
     const forms::Color defaultBack =
         c.kind() == ControlKind::TextBox ? forms::colors::Window : forms::colors::ButtonFace;
     const bool ownBack = back != defaultBack;
-    if (firstTime && !ownFore && !ownBack)
+    if (firstTime && !ownFore && !ownBack && !readOnly && !greyed)
         return;
     QPalette palette;
     if (ownFore) {
@@ -380,6 +424,15 @@ void Binder::refreshColours(Binding& b) {
     if (ownBack) {
         for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
             palette.setColor(role, qc(back));
+    } else if (readOnly) {
+        // A box the user cannot edit has the window's ground, as a label has.
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::Base, palette.color(group, QPalette::Window));
+    }
+    if (greyed) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::WindowText,
+                             palette.color(QPalette::Disabled, QPalette::WindowText));
     }
     b.widget->setPalette(palette);
     if (ownBack)
@@ -507,13 +560,52 @@ bool Binder::mouse(Binding& b, QMouseEvent& event) {
     case QEvent::MouseButtonRelease: {
         if (button)
             return false;
-        if (!afterDoubleClick_ && b.widget->rect().contains(event.position().toPoint()))
+        const bool swallowed = std::exchange(pressSwallowed_, false) || !b.edit;
+        const bool clicked = !std::exchange(afterDoubleClick_, false) &&
+                             b.widget->rect().contains(event.position().toPoint());
+        if (clicked) {
+            // The click may end the window and this binder with it (the picture show runs
+            // the user's further events inside its handler).
+            const QPointer<Binder> alive(this);
             dispatch([this, c] { form_->userClick(*c); });
-        afterDoubleClick_ = false;
-        return std::exchange(pressSwallowed_, false) || !b.edit;
+            if (alive)
+                clickBuddy(b);
+        }
+        return swallowed;
     }
     default:
         return false;
+    }
+}
+
+// A click on a button's label is a click on the button, with the focus going to it as a
+// click on the button gives it.
+void Binder::clickBuddy(Binding& label) {
+    if (!form_ || !label.buddy || !label.buddy->widget)
+        return;
+    auto* button = qobject_cast<QAbstractButton*>(label.buddy->widget);
+    forms::Control* target = label.buddy->control;
+    if (!button || !target->reachable() || !button->isVisible() || !button->isEnabled())
+        return;
+    if (button->focusPolicy() & Qt::ClickFocus)
+        button->setFocus(Qt::MouseFocusReason);
+    dispatch([this, target] { form_->userClick(*target); });
+}
+
+// Tab went to the model, which moved the focus to the next control that takes it; one whose
+// widget is no tab stop is passed over as Qt's own focus chain would.
+void Binder::passOverNonTabStops(int shift) {
+    for (size_t step = 0; step < bindings_.size() && form_; ++step) {
+        forms::Control* focused = form_->focused();
+        const auto it = focused ? byControl_.constFind(focused) : byControl_.constEnd();
+        if (it == byControl_.constEnd())
+            return;
+        const QWidget* w = bindings_[*it].widget;
+        if (!w || (w->focusPolicy() & Qt::TabFocus))
+            return;
+        dispatch([this, focused, shift] { form_->userKey(*focused, forms::keys::Tab, shift); });
+        if (form_ && form_->focused() == focused)
+            return;
     }
 }
 
@@ -544,9 +636,16 @@ bool Binder::keyPress(Binding* b, QKeyEvent& event) {
             dispatch([this, c, code, shift] { form_->userKey(*c, *code, shift); });
         else
             dispatch([this, code, shift] { form_->userKeyHere(*code, shift); });
+        if (*code == forms::keys::Tab && (shift & forms::keys::CtrlMask) == 0)
+            passOverNonTabStops(shift);
         return true;
     }
-    const QString text = event.text();
+    QString text = event.text();
+    // The keypad's decimal key is the decimal comma in a number box (a box with a key filter),
+    // whatever the keyboard layout puts on it.
+    if (box && (event.modifiers() & Qt::KeypadModifier) && text == QLatin1String(".") &&
+        c->onKeyPress)
+        text = QStringLiteral(",");
     const bool typed =
         isCharacterText(text) &&
         !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -569,6 +668,30 @@ void Binder::paste(Binding& b) {
     text.replace(start, length, clip);
     // Pasting goes round the key filter, as in the models.
     dispatch([this, c, text] { form_->userPaste(*c, text.toStdString()); });
+}
+
+QString withMnemonic(const QString& caption, const QString& mnemonic) {
+    QString shown = caption;
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    if (mnemonic.size() != 1)
+        return shown;
+    qsizetype at = shown.indexOf(mnemonic.at(0));
+    if (at < 0)
+        at = shown.indexOf(mnemonic.at(0), 0, Qt::CaseInsensitive);
+    if (at >= 0)
+        shown.insert(at, QLatin1Char('&'));
+    return shown;
+}
+
+QString withoutMnemonic(const QString& shown) {
+    QString caption;
+    caption.reserve(shown.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown.at(i) == QLatin1Char('&') && i + 1 < shown.size())
+            ++i;
+        caption.append(shown.at(i));
+    }
+    return caption;
 }
 
 std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& window) {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <map>
 #include <string>
@@ -11,6 +12,7 @@
 
 class QAction;
 class QKeyEvent;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QMouseEvent;
@@ -26,6 +28,11 @@ class Windows;
 // whose objectName is a control's name shows that control, and what the user does to it goes
 // to the model. The model decides everything; the widgets only show it. After every event
 // Windows::dispatch() refreshes all widgets from their controls.
+//
+// A label whose Qt buddy is a box or a button belongs to it: it shows the caption with the
+// mnemonic letter its dynamic property "mnemonic" names, looks disabled with it, lends a
+// button without a text of its own its accessible name, and a click on it is a click on the
+// button. The Tab key passes over a widget whose focus policy leaves the Tab key out.
 class Binder : public QObject {
 public:
     // The binder becomes a child of the window.
@@ -61,12 +68,17 @@ private:
         QLineEdit* edit = nullptr; // a text box
         QToolBar* toolbar = nullptr;
         std::map<std::string, QAction*> buttons; // toolbar buttons by key
+        QLabel* label = nullptr;                 // a label
+        Binding* buddy = nullptr;                // the box or button a label belongs to
+        bool namedByBuddy = false; // a button that takes its accessible name from its label
         // What the widget shows now, so that unchanged properties cost nothing.
         bool shown = false;
         std::string text;
         std::string toolTip;
         forms::Color fore;
         forms::Color back;
+        bool readOnly = false;
+        bool greyed = false;
         int style = -1;
     };
 
@@ -77,6 +89,11 @@ private:
     void refreshFocus();
     Binding* bindingOf(QObject* object);
     void dispatch(const std::function<void()>& event);
+
+    void bindBuddies();
+    void refreshLabel(Binding& b, bool textChanged);
+    void passOverNonTabStops(int shift);
+    void clickBuddy(Binding& label);
 
     bool keyPress(Binding* b, QKeyEvent& event);
     bool mouse(Binding& b, QMouseEvent& event);
@@ -102,6 +119,8 @@ private:
     QWidget* window_;
     Windows& windows_;
     std::vector<Binding> bindings_;
+    // Drawings of the model beside its controls (ModelView widgets of the window).
+    std::vector<QPointer<QWidget>> views_;
     QHash<const QObject*, size_t> index_;
     QHash<const forms::Control*, size_t> byControl_;
     std::string caption_;
@@ -117,6 +136,12 @@ private:
 // its name, a widget or action with a control's kind of name but no such control, and a
 // widget of the wrong kind for its control. Empty when they match.
 std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& window);
+
+// A caption as a label with a buddy shows it: "&" doubled, and the mnemonic letter (the first
+// occurrence of `mnemonic`, the same case preferred) marked with "&".
+QString withMnemonic(const QString& caption, const QString& mnemonic);
+// The caption again from what such a label shows.
+QString withoutMnemonic(const QString& shown);
 
 // ---- Tabs of a tab strip (begin) ----
 // The index of a tab control ("tbsVrste(6)" of the strip "tbsVrste"), or -1 for a control that

@@ -1,15 +1,22 @@
 #include "ui/calculator_windows.h"
 
+#include <QCheckBox>
+#include <QDialog>
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
+#include <string_view>
+#include <vector>
 
+#include "calculator/catalogue.h"
 #include "ui/deviation_windows.h"
 #include "ui/dialog_windows.h"
 #include "ui/estimator_windows.h"
 #include "ui/icons.h"
 #include "ui/offer_windows.h"
+#include "ui/picture_show.h"
 #include "ui/windows.h"
+#include "ui_frm_cijena.h"
 #include "ui_frm_gl.h"
 
 namespace tarvel::ui {
@@ -35,23 +42,113 @@ void equalizeColumns(QWidget& root) {
     }
 }
 
+namespace {
+
+// The width of the widest of `texts` in the label's font.
+template <typename Texts> int widestText(const QLabel& label, const Texts& texts) {
+    int width = 0;
+    for (const auto& text : texts)
+        width = qMax(width, label.fontMetrics().horizontalAdvance(QString::fromUtf8(
+                                text.data(), static_cast<qsizetype>(text.size()))));
+    return width;
+}
+
+// The caption of a phase (lblP1 .. lblP8), which has the phase's tick as its buddy.
+bool isPhaseCaption(const QLabel& label) {
+    return label.objectName().startsWith(QLatin1String("lblP")) &&
+           qobject_cast<const QCheckBox*>(label.buddy());
+}
+
+// Every caption a phase can have, and every title of a service.
+std::vector<std::string_view> phaseCaptions() {
+    std::vector<std::string_view> captions(calculator::kBuildingPhaseCaptions.begin(),
+                                           calculator::kBuildingPhaseCaptions.end());
+    captions.insert(captions.end(), calculator::kPlanPhaseCaptions.begin(),
+                    calculator::kPlanPhaseCaptions.end());
+    for (const calculator::CatalogueEntry& entry : calculator::catalogue()) {
+        for (const calculator::CaptionOverride& o : entry.captions)
+            captions.push_back(o.caption);
+    }
+    return captions;
+}
+
+std::vector<std::string_view> serviceTitles() {
+    std::vector<std::string_view> titles;
+    for (const calculator::CatalogueEntry& entry : calculator::catalogue())
+        titles.push_back(entry.title);
+    return titles;
+}
+
+// The main window keeps its layout whatever a service shows: the widths that captions of
+// any service need are taken from the start, so that nothing moves when another is chosen.
+void stabiliseLayout(QWidget& window, Ui::FrmGl& ui) {
+    window.ensurePolished();
+    ui.lblProjekt->setMinimumWidth(widestText(*ui.lblProjekt, serviceTitles()));
+    const int phase = widestText(*ui.lblP1, phaseCaptions());
+    for (QLabel* caption :
+         {ui.lblP1, ui.lblP2, ui.lblP3, ui.lblP4, ui.lblP5, ui.lblP6, ui.lblP7, ui.lblP8})
+        caption->setMinimumWidth(phase);
+    // Hidden phases give their rows up, so that the totals follow the last phase on view: the
+    // model hides a phase's tick and amounts and empties its caption, an empty line with no
+    // spacing around it. The amount columns keep their widths, fixed by equalizeColumns().
+    ui.fraFazeLayout->setVerticalSpacing(0);
+    for (QLabel* caption :
+         {ui.lblP1, ui.lblP2, ui.lblP3, ui.lblP4, ui.lblP5, ui.lblP6, ui.lblP7, ui.lblP8}) {
+        caption->setContentsMargins(0, 1, 0, 1);
+        caption->setProperty("foldsWhenEmpty", true);
+    }
+    for (QWidget* w : ui.fraFaze->findChildren<QWidget*>()) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(false);
+        w->setSizePolicy(policy);
+    }
+    // In a wide window the phases and their amounts stay together in the middle of the
+    // results frame; the extra width goes to its margins.
+    for (int column = 0; column < ui.fraFazeLayout->columnCount(); ++column)
+        ui.fraFazeLayout->setColumnStretch(column, 0);
+    ui.resultsGrid->setAlignment(ui.resultsLayer, Qt::AlignHCenter);
+    // The left column has one width for every service, with or without categories.
+    const int left = qMax(ui.fraSve->sizeHint().width(), ui.fraKat->sizeHint().width());
+    ui.fraSve->setFixedWidth(left);
+    ui.fraKat->setFixedWidth(left);
+    QSizePolicy categories = ui.fraKat->sizePolicy();
+    categories.setRetainSizeWhenHidden(true);
+    ui.fraKat->setSizePolicy(categories);
+}
+
+} // namespace
+
 std::unique_ptr<QWidget> buildFrmGl() {
     auto window = std::make_unique<QMainWindow>();
     Ui::FrmGl ui;
     ui.setupUi(window.get());
     window->setWindowIcon(applicationIcon());
     equalizeColumns(*window);
-    // A label keeps its line when its caption is empty, so the layout does not jump.
+    // A label keeps its line when its caption is empty, so the layout does not jump; only the
+    // caption of a hidden phase gives its line up (see stabiliseLayout()).
     for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->maximumHeight() >= label->fontMetrics().height())
+        if (label->maximumHeight() >= label->fontMetrics().height() && !isPhaseCaption(*label))
             label->setMinimumHeight(label->fontMetrics().height());
     }
-    // The left column keeps its width when a service has no categories.
-    QSizePolicy categories = ui.fraKat->sizePolicy();
-    categories.setRetainSizeWhenHidden(true);
-    ui.fraKat->setSizePolicy(categories);
+    stabiliseLayout(*window, ui);
     ui.imgFaze->setPixmap(buildingPicture(QSize(260, 200), window->devicePixelRatioF()));
+    // The circles of the picture show, drawn where the picture was.
+    new PictureShowOverlay(*ui.central, *ui.resultsPanel);
     return window;
+}
+
+std::unique_ptr<QWidget> buildFrmCijena() {
+    auto dialog = std::make_unique<QDialog>();
+    Ui::FrmCijena ui;
+    ui.setupUi(dialog.get());
+    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    dialog->setWindowIcon(applicationIcon());
+    // The two amounts and the box keep their width for any amount up to the largest.
+    const int amount = ui.lblMin->fontMetrics().horizontalAdvance(QStringLiteral("999.999.999,99"));
+    ui.lblMin->setMinimumWidth(amount);
+    ui.lblMax->setMinimumWidth(amount);
+    ui.txtCijena->setMinimumWidth(amount + 12);
+    return dialog;
 }
 
 void registerCalculatorWindows(Windows& windows) {
@@ -63,6 +160,8 @@ void registerCalculatorWindows(Windows& windows) {
     windows.registerWindow("frmKurs", buildFrmKurs);
     windows.registerWindow("frmStopa", buildFrmStopa);
     windows.registerWindow("frmAbout", buildFrmAbout);
+    // The desired-price dialog.
+    windows.registerWindow("frmCijena", buildFrmCijena);
     // The deviations dialog and the discount dialog.
     registerDeviationWindows(windows);
     // The offer composer.

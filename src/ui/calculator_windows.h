@@ -12,6 +12,8 @@ void registerCalculatorWindows(Windows& windows);
 
 // The main window's widgets, built from frm_gl.ui and laid out, not yet bound.
 std::unique_ptr<QWidget> buildFrmGl();
+// The desired-price dialog's widgets, not yet bound.
+std::unique_ptr<QWidget> buildFrmCijena();
 
 // Gives every widget with the dynamic property "column" (a sample text) the width of the
 // widest sample of its column, so that columns line up across separate frames; a hidden

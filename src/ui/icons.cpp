@@ -57,6 +57,20 @@ public:
     }
 };
 
+// The badge every drawn toolbar image stands on: a rounded square in `colour`, grey when
+// disabled. Returns the colour to draw on it with.
+QColor drawBadge(QPainter& p, const QRectF& r, QIcon::Mode mode, const QColor& colour) {
+    const bool disabled = mode == QIcon::Disabled;
+    const QColor base = disabled ? QColor(200, 200, 200) : colour;
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0, base.lighter(130));
+    fill.setColorAt(1, base);
+    p.setPen(QPen(base.darker(disabled ? 110 : 140), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(r, r.width() * 0.2, r.height() * 0.2);
+    return disabled ? QColor(250, 250, 250) : QColor(Qt::white);
+}
+
 class GlyphIconEngine : public DrawnIconEngine {
 public:
     GlyphIconEngine(QString glyph, QColor colour) : glyph_(std::move(glyph)), colour_(colour) {}
@@ -65,21 +79,14 @@ public:
         p->save();
         p->setRenderHint(QPainter::Antialiasing);
         p->setRenderHint(QPainter::TextAntialiasing);
-        const bool disabled = mode == QIcon::Disabled;
-        const QColor base = disabled ? QColor(200, 200, 200) : colour_;
         const QRectF r = QRectF(rect).adjusted(1, 1, -1, -1);
-        QLinearGradient fill(r.topLeft(), r.bottomLeft());
-        fill.setColorAt(0, base.lighter(130));
-        fill.setColorAt(1, base);
-        p->setPen(QPen(base.darker(disabled ? 110 : 140), 1));
-        p->setBrush(fill);
-        p->drawRoundedRect(r, r.width() * 0.2, r.height() * 0.2);
+        const QColor ink = drawBadge(*p, r, mode, colour_);
         QFont f = QApplication::font();
         f.setBold(true);
         const qreal share = glyph_.size() == 1 ? 0.72 : glyph_.size() == 2 ? 0.5 : 0.4;
         f.setPixelSize(qMax(4, static_cast<int>(r.height() * share)));
         p->setFont(f);
-        p->setPen(disabled ? QColor(250, 250, 250) : QColor(Qt::white));
+        p->setPen(ink);
         p->drawText(r, Qt::AlignCenter, glyph_);
         p->restore();
     }
@@ -90,11 +97,104 @@ private:
     QColor colour_;
 };
 
+// ---- Pictures on a badge (begin) ----
+// Commands whose initial would say little ("I" for printing) get a small drawing instead, in
+// the badge's ink, drawn into the square `r` (the badge less its border).
+using Picture = void (*)(QPainter& p, const QRectF& r, const QColor& ink);
+
+// A printer with a sheet going in at the top and one coming out at the front.
+void drawPrinter(QPainter& p, const QRectF& r, const QColor& ink) {
+    const qreal u = r.width() / 16;
+    const qreal line = qMax(1.0, u);
+    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(r.left() + 5 * u, r.top() + 6.5 * u),
+                              QPointF(r.left() + 5 * u, r.top() + 2.5 * u),
+                              QPointF(r.left() + 11 * u, r.top() + 2.5 * u),
+                              QPointF(r.left() + 11 * u, r.top() + 6.5 * u)}));
+    p.drawRoundedRect(QRectF(r.left() + 2.5 * u, r.top() + 6.5 * u, 11 * u, 5 * u), u, u);
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(r.left() + 11 * u, r.top() + 8.5 * u), 0.6 * u, 0.6 * u);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({QPointF(r.left() + 5 * u, r.top() + 11.5 * u),
+                              QPointF(r.left() + 5 * u, r.top() + 14 * u),
+                              QPointF(r.left() + 11 * u, r.top() + 14 * u),
+                              QPointF(r.left() + 11 * u, r.top() + 11.5 * u)}));
+}
+
+// A sheet of costs: a page with a folded corner, lines of items and a coin.
+void drawCostSheet(QPainter& p, const QRectF& r, const QColor& ink) {
+    const qreal u = r.width() / 16;
+    const qreal line = qMax(1.0, u);
+    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath page;
+    page.moveTo(r.left() + 3 * u, r.top() + 2 * u);
+    page.lineTo(r.left() + 9.5 * u, r.top() + 2 * u);
+    page.lineTo(r.left() + 12 * u, r.top() + 4.5 * u);
+    page.lineTo(r.left() + 12 * u, r.top() + 14 * u);
+    page.lineTo(r.left() + 3 * u, r.top() + 14 * u);
+    page.closeSubpath();
+    p.drawPath(page);
+    for (int row = 0; row < 3; ++row) {
+        const qreal y = r.top() + (6 + 2.5 * row) * u;
+        p.drawLine(QPointF(r.left() + 5 * u, y), QPointF(r.left() + 9 * u, y));
+    }
+    p.setBrush(ink);
+    p.drawEllipse(QPointF(r.left() + 12 * u, r.top() + 12 * u), 2.5 * u, 2.5 * u);
+}
+
+// An open book of instructions.
+void drawOpenBook(QPainter& p, const QRectF& r, const QColor& ink) {
+    const qreal u = r.width() / 16;
+    const qreal line = qMax(1.0, u);
+    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF spineTop(r.left() + 8 * u, r.top() + 4.5 * u);
+    const QPointF spineBottom(r.left() + 8 * u, r.top() + 13 * u);
+    for (const qreal side : {-1.0, 1.0}) {
+        QPainterPath leaf;
+        leaf.moveTo(spineTop);
+        leaf.quadTo(QPointF(r.left() + (8 + side * 3) * u, r.top() + 3 * u),
+                    QPointF(r.left() + (8 + side * 6) * u, r.top() + 4 * u));
+        leaf.lineTo(QPointF(r.left() + (8 + side * 6) * u, r.top() + 12 * u));
+        leaf.quadTo(QPointF(r.left() + (8 + side * 3) * u, r.top() + 11.5 * u), spineBottom);
+        p.drawPath(leaf);
+        for (int row = 0; row < 2; ++row) {
+            const qreal y = r.top() + (7 + 2.5 * row) * u;
+            p.drawLine(QPointF(r.left() + (8 + side * 2) * u, y),
+                       QPointF(r.left() + (8 + side * 4.5) * u, y));
+        }
+    }
+    p.drawLine(spineTop, spineBottom);
+}
+
+class PictureIconEngine : public DrawnIconEngine {
+public:
+    PictureIconEngine(Picture picture, QColor colour) : picture_(picture), colour_(colour) {}
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect).adjusted(1, 1, -1, -1);
+        const QColor ink = drawBadge(*p, r, mode, colour_);
+        picture_(*p, r, ink);
+        p->restore();
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
+
+private:
+    Picture picture_;
+    QColor colour_;
+};
+// ---- Pictures on a badge (end) ----
+
 struct ToolbarImage {
     const char* key;
     const char* themeName; // "" when no theme icon fits
     const char* glyph;
     QRgb colour;
+    Picture picture = nullptr; // drawn instead of the glyph
 };
 
 // Colours group the commands: computing and prices blue, currency green, records and
@@ -109,7 +209,7 @@ constexpr ToolbarImage kToolbarImages[] = {
     {"Odabir", "", "≈", 0x2a6fb0},
     {"Pohrani", "document-save", "↓", 0x4f6475},
     {"Note", "text-x-generic", "≡", 0x4f6475},
-    {"Ispis", "document-print", "I", 0x4f6475},
+    {"Ispis", "document-print", "I", 0x4f6475, drawPrinter},
     {"Odstup", "list-add", "+", 0xd2691e},
     {"Odstupminus", "list-remove", "−", 0xd2691e},
     {"Vrijednost", "", "⌂", 0x7b4fa0},
@@ -117,8 +217,8 @@ constexpr ToolbarImage kToolbarImages[] = {
     {"Pvidi", "document-print-preview", "▤", 0x7b4fa0},
     {"Ponisti", "edit-clear", "✕", 0xb22222},
     {"Ptarvel", "help-contents", "?", 0x1f8a8a},
-    {"Ptroskovi", "", "T", 0x1f8a8a},
-    {"Pupute", "help-faq", "U", 0x1f8a8a},
+    {"Ptroskovi", "", "T", 0x1f8a8a, drawCostSheet},
+    {"Pupute", "help-faq", "U", 0x1f8a8a, drawOpenBook},
     {"Izlaz", "application-exit", "⇥", 0xb22222},
 };
 
@@ -138,7 +238,9 @@ QIcon toolbarIcon(const std::string& key) {
     for (const ToolbarImage& image : kToolbarImages) {
         if (key != image.key)
             continue;
-        const QIcon fallback = glyphIcon(QString::fromUtf8(image.glyph), QColor(image.colour));
+        const QIcon fallback =
+            image.picture ? QIcon(new PictureIconEngine(image.picture, QColor(image.colour)))
+                          : glyphIcon(QString::fromUtf8(image.glyph), QColor(image.colour));
         if (*image.themeName == '\0')
             return fallback;
         return QIcon::fromTheme(QString::fromLatin1(image.themeName), fallback);

@@ -164,8 +164,12 @@ public:
     std::string shownText(forms::Control& control) override {
         windows_.sync();
         QObject* o = binder(control.form()).objectFor(control.name());
-        if (auto* label = qobject_cast<QLabel*>(o))
+        if (auto* label = qobject_cast<QLabel*>(o)) {
+            // A label with a buddy marks its mnemonic in its text; the caption is without.
+            if (label->buddy())
+                return ui::withoutMnemonic(label->text()).toStdString();
             return label->text().toStdString();
+        }
         if (auto* edit = qobject_cast<QLineEdit*>(o))
             return edit->text().toStdString();
         if (auto* button = qobject_cast<QAbstractButton*>(o))

@@ -1,0 +1,173 @@
+// What a screen reader hears: every widget of every window that can take the focus has a
+// name of its own, taken from what it shows, and labels belong to their boxes.
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "calculator/calculator.h"
+#include "calculator/catalogue.h"
+#include "calculator/frm_gl.h"
+#include "system/memory_settings_store.h"
+#include "ui/binder.h"
+#include "ui/calculator_windows.h"
+#include "ui/deviation_windows.h"
+#include "ui/dialog_windows.h"
+#include "ui/estimator_windows.h"
+#include "ui/offer_windows.h"
+#include "ui/qt_platform.h"
+#include "ui/windows.h"
+
+namespace tarvel::ui {
+namespace {
+
+class QuietPlatform : public QtPlatform {
+public:
+    explicit QuietPlatform(const std::string& directory)
+        : QtPlatform(std::make_unique<system::MemorySettingsStore>(), directory) {}
+    void beep() override {}
+    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
+                                const std::string& text) override {
+        messages.push_back(title + ": " + text);
+        return forms::MsgAnswer::Ok;
+    }
+    std::vector<std::string> messages;
+};
+
+QString accessibleName(QWidget& w) {
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&w);
+    return iface ? iface->text(QAccessible::Name) : QString();
+}
+
+// Every widget on view in the window that the user can put the focus on has a non-empty name
+// that no other such widget has.
+void expectNamedFocusableWidgets(QWidget& window, const std::string& where) {
+    SCOPED_TRACE(where);
+    QHash<QString, QString> owners;
+    int focusable = 0;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&window))
+            continue;
+        ++focusable;
+        const QString who = w->objectName() + " (" + w->metaObject()->className() + ")";
+        const QString name = accessibleName(*w).trimmed();
+        EXPECT_FALSE(name.isEmpty()) << who.toStdString() << " has no accessible name";
+        if (name.isEmpty())
+            continue;
+        EXPECT_FALSE(owners.contains(name))
+            << who.toStdString() << " and " << owners.value(name).toStdString()
+            << " are both called \"" << name.toStdString() << "\"";
+        owners.insert(name, who);
+    }
+    EXPECT_GT(focusable, 0);
+}
+
+class AccessibilityTest : public ::testing::Test {
+protected:
+    AccessibilityTest() : platform_(directory_.path().toStdString()), calculator_(platform_) {
+        platform_.setWindows(&windows_);
+        calculator_.start();
+    }
+
+    // The building service "Projekti građevina" with a value and category II, so that the
+    // main window and the dialogs have everything on view.
+    void computeExample() {
+        calculator::FrmGl& main = calculator_.frmGl();
+        main.ApplyEntry(*calculator::findEntry("mnuAvisoko"));
+        main.txtInvest->setText("370000");
+        main.optK[2]->setValue(1);
+        ASSERT_EQ(main.lblSumamin->caption(), "13.135,00");
+    }
+
+    // The window's widgets bound to its model and showing it, as the program shows them.
+    void check(const std::string& name, const std::function<std::unique_ptr<QWidget>()>& build) {
+        forms::Form& form = calculator_.load(name);
+        const std::unique_ptr<QWidget> window = build();
+        auto* binder = new Binder(form, *window, windows_);
+        binder->refresh();
+        expectNamedFocusableWidgets(*window, name);
+        binder->detach();
+    }
+
+    QTemporaryDir directory_;
+    QuietPlatform platform_;
+    calculator::Calculator calculator_;
+    Windows windows_{calculator_};
+};
+
+TEST_F(AccessibilityTest, MainWindowBeforeAndAfterAServiceIsPriced) {
+    check("frmGl", buildFrmGl);
+    computeExample();
+    check("frmGl", buildFrmGl);
+    // A plan service, with other phase captions and some phases hidden.
+    calculator_.frmGl().ApplyEntry(*calculator::findEntry("mnuAPp"));
+    check("frmGl", buildFrmGl);
+}
+
+TEST_F(AccessibilityTest, EveryDialogNamesItsControls) {
+    computeExample();
+    const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> dialogs[] = {
+        {"frmCijena", buildFrmCijena},
+        {"frmKurs", buildFrmKurs},
+        {"frmStopa", buildFrmStopa},
+        {"frmAbout", buildFrmAbout},
+        {"frmPopust", buildFrmPopust},
+        {"frmVrijednost", buildFrmVrijednost},
+        {"frmIspis", buildFrmIspis},
+        {"frmPonuda", buildFrmPonuda},
+        {"frmOdstup",
+         [this] {
+             return buildFrmOdstup(calculator_.loaded("frmOdstup"));
+         }},
+    };
+    for (const auto& [name, build] : dialogs)
+        check(name, build);
+}
+
+TEST_F(AccessibilityTest, MainWindowNamesFollowWhatTheWidgetsShow) {
+    computeExample();
+    forms::Form& form = calculator_.frmGl();
+    const std::unique_ptr<QWidget> window = buildFrmGl();
+    auto* binder = new Binder(form, *window, windows_);
+    binder->refresh();
+    const auto name = [&](const char* widget) {
+        return accessibleName(*window->findChild<QWidget*>(QString::fromLatin1(widget)));
+    };
+    EXPECT_EQ(name("optK2"), QStringLiteral("Stupanj složenosti II"));
+    EXPECT_EQ(name("chkF1"), QStringLiteral("1. Provjera zadatka"));
+    // The boxes are named by their labels, without the mnemonic mark.
+    EXPECT_EQ(name("txtPopust"), QStringLiteral("Popust %"));
+    EXPECT_EQ(window->findChild<QLabel*>(QStringLiteral("lbl6"))->text(),
+              QStringLiteral("Pop&ust %"));
+    // A phase caption of another service renames its tick.
+    calculator_.frmGl().ApplyEntry(*calculator::findEntry("mnuGtlo"));
+    binder->refresh();
+    EXPECT_EQ(name("chkF1"), QString::fromStdString(calculator_.frmGl().lblP[1]->caption()));
+    EXPECT_NE(name("chkF1"), QStringLiteral("1. Provjera zadatka"));
+    binder->detach();
+}
+
+TEST(Mnemonics, CaptionsKeepTheirAmpersandsAndComeBackWhole) {
+    EXPECT_EQ(withMnemonic(QStringLiteral("Popust %"), QStringLiteral("u")),
+              QStringLiteral("Pop&ust %"));
+    // The same case first, then any.
+    EXPECT_EQ(withMnemonic(QStringLiteral("Vrijednost vrijedi"), QStringLiteral("v")),
+              QStringLiteral("Vrijednost &vrijedi"));
+    EXPECT_EQ(withMnemonic(QStringLiteral("Dodaj"), QStringLiteral("d")), QStringLiteral("Do&daj"));
+    EXPECT_EQ(withMnemonic(QStringLiteral("Dodaj"), QStringLiteral("D")), QStringLiteral("&Dodaj"));
+    // A caption with "&" shows it, and a letter it does not hold marks nothing.
+    EXPECT_EQ(withMnemonic(QStringLiteral("A & B"), QStringLiteral("x")), QStringLiteral("A && B"));
+    for (const QString& caption :
+         {QStringLiteral("Popust %"), QStringLiteral("A & B &"), QStringLiteral("&&"), QString()}) {
+        EXPECT_EQ(withoutMnemonic(withMnemonic(caption, QStringLiteral("B"))), caption)
+            << caption.toStdString();
+        EXPECT_EQ(withoutMnemonic(withMnemonic(caption, QString())), caption);
+    }
+}
+
+} // namespace
+} // namespace tarvel::ui

@@ -30,8 +30,8 @@ void FrmGl::createMenus() {
         item.setCaption(std::string(m.caption));
         item.setShortcut(std::string(m.shortcut));
     }
-    for (const char* top : {"mnuPp", "mnuA", "mnuG", "mnuD", "mnuSE", "mnuT", "mnuN"}) {
-        const std::string name = top;
+    for (const char* topMenu : {"mnuPp", "mnuA", "mnuG", "mnuD", "mnuSE", "mnuT", "mnuN"}) {
+        const std::string name = topMenu;
         menu(name).onClick = [this, name] {
             guarded([&] { OpenServiceMenu(name); });
         };

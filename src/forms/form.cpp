@@ -42,6 +42,18 @@ void Form::showModal() {
     shown_ = true;
     modal_ = true;
     app_.pushModal(*this);
+    // A dialog opens with the focus on its first box or button, so that typing goes there.
+    if (!focused_) {
+        for (Control* c : order_) {
+            const ControlKind k = c->kind();
+            if ((k == ControlKind::TextBox || k == ControlKind::CommandButton ||
+                 k == ControlKind::OptionButton || k == ControlKind::CheckBox) &&
+                c->canTakeFocus()) {
+                setFocus(*c);
+                break;
+            }
+        }
+    }
     platform().runModal(*this);
     app_.popModal(*this);
     modal_ = false;

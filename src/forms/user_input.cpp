@@ -35,8 +35,8 @@ int keyCodeOf(char32_t c) {
 void Form::requireReachable(const Control& control) const {
     if (!shown_)
         throw UserActionError("window " + name_ + " is not shown");
-    if (Form* top = app_.modalTop(); top && top != this)
-        throw UserActionError("window " + top->name() + " is modal over " + name_);
+    if (Form* over = app_.modalTop(); over && over != this)
+        throw UserActionError("window " + over->name() + " is modal over " + name_);
     for (const Control* c = &control; c; c = c->container()) {
         const std::string what =
             c == &control ? "" : std::string(" (its ") + kindWord(*c) + " " + c->name() + ")";
@@ -163,8 +163,8 @@ void Form::userKey(Control& control, int keyCode, int shift) {
 void Form::userKeyHere(int keyCode, int shift) {
     if (!shown_)
         throw UserActionError("window " + name_ + " is not shown");
-    if (Form* top = app_.modalTop(); top && top != this)
-        throw UserActionError("window " + top->name() + " is modal over " + name_);
+    if (Form* over = app_.modalTop(); over && over != this)
+        throw UserActionError("window " + over->name() + " is modal over " + name_);
     pressKey(focused_, keyCode, shift);
 }
 
@@ -234,8 +234,8 @@ void Form::userClickToolbar(Toolbar& toolbar, const std::string& key) {
 void Form::userClose() {
     if (!shown_)
         throw UserActionError("window " + name_ + " is not shown");
-    if (Form* top = app_.modalTop(); top && top != this)
-        throw UserActionError("window " + top->name() + " is modal over " + name_);
+    if (Form* over = app_.modalTop(); over && over != this)
+        throw UserActionError("window " + over->name() + " is modal over " + name_);
     if (Form_QueryUnload())
         unload();
 }

@@ -1,5 +1,7 @@
 #include "offer/offer_text.h"
 
+#include "records/text_columns.h"
+
 #include <string_view>
 #include <vector>
 
@@ -8,26 +10,14 @@
 namespace tarvel::offer {
 namespace {
 
+using records::len;
+using records::sp;
+
 using forms::fmt;
 using forms::num;
 
 constexpr std::string_view kIndent = "   ";
 constexpr std::string_view kTotalsIndent = "          ";
-
-// n blanks; a column that is already too wide gets none.
-std::string sp(long n) {
-    return n > 0 ? std::string(static_cast<size_t>(n), ' ') : std::string();
-}
-
-// Length in characters of UTF-8 text.
-long len(std::string_view s) {
-    long count = 0;
-    for (char c : s) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
 
 std::string rateText(double stopa) {
     return forms::plainText(stopa * 100);

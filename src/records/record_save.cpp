@@ -5,28 +5,33 @@
 
 namespace tarvel::records {
 
-bool saveRecord(forms::Platform& platform, const std::string& izracun) {
-    const forms::WriteResult written = platform.files().append(kRecordFile, izracun + "\r\n");
+bool reportWrite(forms::Platform& platform, const std::string& fileName,
+                 const forms::WriteResult& written, const std::string& notWritten) {
     switch (written.result) {
     case forms::FileResult::Ok:
         return true;
     case forms::FileResult::AccessDenied:
         platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok,
                             forms::titles::kCannot,
-                            std::string("Datoteka ") + kRecordFile +
+                            "Datoteka " + fileName +
                                 " je otvorena u drugom programu. Prvo zatvorite taj program, a "
                                 "zatim ponovite proces pohranjivanja.");
         return false;
     case forms::FileResult::Failed:
         break;
     }
-    // The file keeps its former length, so the save can simply be repeated once the cause is
-    // mended.
+    // Nothing half-written stays behind, so the command can simply be repeated once the cause
+    // is mended; the user must not believe it was done.
     const std::string reason = written.reason.empty() ? "nepoznata greška" : written.reason;
     platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, forms::titles::kCannot,
-                        std::string("Izračun nije pohranjen u datoteku ") + kRecordFile +
-                            ". Razlog: " + reason + ".");
+                        notWritten + " u datoteku " + fileName + ". Razlog: " + reason + ".");
     return false;
+}
+
+bool saveRecord(forms::Platform& platform, const std::string& izracun) {
+    return reportWrite(platform, kRecordFile,
+                       platform.files().append(kRecordFile, izracun + "\r\n"),
+                       "Izračun nije pohranjen");
 }
 
 } // namespace tarvel::records

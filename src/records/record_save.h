@@ -4,7 +4,8 @@
 
 namespace tarvel::forms {
 class Platform;
-}
+struct WriteResult;
+} // namespace tarvel::forms
 
 // Keeping a calculation: the record text appended to the record file of the program directory.
 namespace tarvel::records {
@@ -17,5 +18,11 @@ inline constexpr const char* kRecordFile = "Cijena.txt";
 // save that succeeded. The file is never read, so its size does not matter. Returns whether the
 // record was saved.
 bool saveRecord(forms::Platform& platform, const std::string& izracun);
+
+// Reports a write of a file of the program directory that did not succeed: a file that another
+// program holds, or any other failure with the system's reason after `notWritten` ("Izračun
+// nije pohranjen"). Returns whether the write succeeded.
+bool reportWrite(forms::Platform& platform, const std::string& fileName,
+                 const forms::WriteResult& written, const std::string& notWritten);
 
 } // namespace tarvel::records

@@ -1,5 +1,7 @@
 #include "records/record_text.h"
 
+#include "records/text_columns.h"
+
 #include "forms/number_text.h"
 
 #include <string_view>
@@ -15,21 +17,6 @@ using forms::num;
 constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kIndent = "   ";
 constexpr std::string_view kTotalsIndent = "          ";
-
-// n blanks; a column that is already too wide gets none.
-std::string sp(long n) {
-    return n > 0 ? std::string(static_cast<std::size_t>(n), ' ') : std::string();
-}
-
-// Length in characters of UTF-8 text (the Croatian letters are two bytes each).
-long len(std::string_view s) {
-    long count = 0;
-    for (char c : s) {
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    }
-    return count;
-}
 
 bool isSpatialPlan(const std::string& usluga) {
     for (const char* code : {"APg", "APpo", "APo", "APup1", "APup2", "APup5", "APdup"}) {

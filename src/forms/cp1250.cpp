@@ -1,9 +1,9 @@
-#include "system/cp1250.h"
+#include "forms/cp1250.h"
 
 #include <array>
 #include <cstdint>
 
-namespace tarvel::system {
+namespace tarvel::forms {
 
 namespace {
 
@@ -155,4 +155,4 @@ std::string decodeCp1250(const std::string& bytes) {
     return text;
 }
 
-} // namespace tarvel::system
+} // namespace tarvel::forms

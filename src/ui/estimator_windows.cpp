@@ -1,6 +1,7 @@
 #include "ui/estimator_windows.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStyle>
@@ -45,6 +46,11 @@ std::unique_ptr<QWidget> buildFrmVrijednost() {
         ui.tbsVrste->addTab(QString::fromUtf8(type.caption.data(), qsizetype(type.caption.size())));
     ui.tbsVrste->setExpanding(false);
     ui.tbsVrste->setFocusPolicy(Qt::NoFocus);
+    // The installation amounts stand on a coloured ground: their figures keep off its edge.
+    for (int i = 0; i < estimator::kInstallationGroups; ++i) {
+        if (auto* amount = dialog->findChild<QLabel*>(QStringLiteral("lblIr(%1)").arg(i)))
+            amount->setIndent(amount->fontMetrics().averageCharWidth() / 2);
+    }
     // The two buttons with pictures.
     QStyle* style = dialog->style();
     ui.cmdZadnji->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));

@@ -36,8 +36,10 @@ std::unique_ptr<QWidget> buildFrmPonuda() {
     // The amount cells keep their line while empty, so the rows do not jump.
     for (QLabel* label : dialog->findChildren<QLabel*>())
         label->setMinimumHeight(label->fontMetrics().height() + 6);
+    // The picture keeps the whole of its icon.
     const int side = dialog->style()->pixelMetric(QStyle::PM_LargeIconSize);
     ui.Picture1->setPixmap(applicationIcon().pixmap(side, side));
+    ui.Picture1->setFixedSize(side, side);
     return dialog;
 }
 

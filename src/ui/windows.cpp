@@ -1,5 +1,7 @@
 #include "ui/windows.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -164,7 +166,16 @@ void Windows::place(Entry& entry, const forms::Form& form) {
     int x = area.left() + form.left / kTwipsPerPixel;
     if (entry.placement == Placement::CentredHorizontally)
         x = area.left() + (area.width() - w.width()) / 2;
-    w.move(x, area.top() + form.top / kTwipsPerPixel);
+    int y = area.top() + form.top / kTwipsPerPixel;
+    // A window that fits on the screen but would run past its edge from its place moves back
+    // onto it.
+    const QRect room = screen ? screen->availableGeometry() : area;
+    const QSize outer = w.frameGeometry().size();
+    if (outer.width() <= room.width())
+        x = std::clamp(x, room.left(), room.right() + 1 - outer.width());
+    if (outer.height() <= room.height())
+        y = std::clamp(y, room.top(), room.bottom() + 1 - outer.height());
+    w.move(x, y);
 }
 
 void Windows::runModal(forms::Form& form) {

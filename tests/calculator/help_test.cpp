@@ -89,123 +89,22 @@ protected:
         calc.start();
     }
     FrmGl& gl() { return calc.frmGl(); }
-    void key(int fkey) { gl().userKeyHere(forms::keys::F1 + fkey - 1); }
     void menu(const char* item) { gl().userClick(*gl().find(item)); }
-    void toolbar(const char* key) { gl().userClickToolbar(*gl().tlb1, key); }
-    void allFilesPresent() {
-        for (const char* f : {"Tarvel", "Troskovi", "Upute", "Propisi", "Odstupanja"}) {
-            platform.present.insert(std::string(f) + ".chm");
-            platform.present.insert(std::string(f) + ".hlp");
-        }
-    }
 
     HelpPlatform platform;
     Calculator calc{platform};
 };
 
-TEST_F(HelpTest, HtmlFunctionKeysShowTheirDocumentsPageOnceOrTheMissingMessage) {
-    start(true);
-    allFilesPresent();
-    const std::vector<std::string> expected = {
-        "html \\Tarvel.chm Opce odredbe.htm Glavni",
-        "html \\Tarvel.chm Glava3.htm Glavni",
-        "html \\Troskovi.chm Sadrzaj.htm Glavni",
-        "html \\Upute.chm Sadrzaj.htm Glavni",
-        "html \\Propisi.chm gSadrzaj Zakon o gradnji.htm Glavni",
-        "html \\Odstupanja.chm Opca.htm Glavni"};
-    for (int f = 1; f <= 6; ++f) {
-        key(f);
-        EXPECT_EQ(platform.take(), Shown{expected[static_cast<size_t>(f - 1)]}) << "F" << f;
-        EXPECT_EQ(calc.state().PomocDatoteka, f);
-    }
-    // F1 follows the service's page.
-    menu("mnuAvisoko");
-    key(1);
-    EXPECT_EQ(platform.take(), Shown{"html \\Tarvel.chm Arhgrad.htm Glavni"});
-
-    platform.present.clear();
-    for (int f = 1; f <= 6; ++f) {
-        key(f);
-        EXPECT_EQ(platform.take(), Shown{kMissing}) << "F" << f;
-        EXPECT_EQ(calc.state().PomocDatoteka, f);
-    }
-}
-
-TEST_F(HelpTest, MenuItemsAndToolbarInBothModes) {
-    struct Item {
-        const char* menu;
-        const char* html;
-        const char* classic;
-    };
-    const Item items[] = {
-        {"mnuPtarvel", "html \\Tarvel.chm Opce odredbe.htm Glavni", "classic \\Tarvel.hlp 3"},
-        {"mnuPtarvels", "html \\Tarvel.chm Glava3.htm Glavni", "classic \\Tarvel.hlp 261"},
-        {"mnuPodstup", "html \\Odstupanja.chm Opca.htm Glavni", "classic \\Odstupanja.hlp 261"},
-        {"mnuPtroskovi", "html \\Troskovi.chm Sadrzaj.htm Glavni", "classic \\Troskovi.hlp 3"},
-        {"mnuPupute", "html \\Upute.chm Sadrzaj.htm Glavni", "classic \\Upute.hlp 3"},
-        {"mnuPZakoni", "html \\Propisi.chm gSadrzaj Zakon o gradnji.htm Glavni",
-         "classic \\Propisi.hlp 261"}};
-    start(false);
-    allFilesPresent();
-    for (bool html : {false, true}) {
-        if (html)
-            menu("mnuPhtml");
-        for (const Item& item : items) {
-            menu(item.menu);
-            EXPECT_EQ(platform.take(), Shown{html ? item.html : item.classic}) << item.menu;
-        }
-        toolbar("Ptarvel");
-        toolbar("Ptroskovi");
-        toolbar("Pupute");
-        EXPECT_EQ(platform.take(), (Shown{html ? items[0].html : items[0].classic,
-                                          html ? items[3].html : items[3].classic,
-                                          html ? items[4].html : items[4].classic}));
-        // The text of the regulation opens at its general page even after a service's.
-        menu("mnuAvisoko");
-        menu("mnuPtarvel");
-        EXPECT_EQ(platform.take(), Shown{html ? items[0].html : items[0].classic});
-    }
-    // A missing document of the mode in use is reported; the other mode's file is no help.
-    platform.present = {"Upute.hlp"};
-    menu("mnuPupute");
-    toolbar("Pupute");
-    key(4);
-    EXPECT_EQ(platform.take(), (Shown{kMissing, kMissing, kMissing}));
-}
-
-TEST_F(HelpTest, ClassicKeysAreTheMenuShortcutsAndF1TheServicesTopic) {
-    start(false);
-    allFilesPresent();
-    // No service: the regulation's contents.
-    key(1);
-    EXPECT_EQ(platform.take(), Shown{"classic \\Tarvel.hlp 3"});
-    menu("mnuGkons");
-    key(1);
-    EXPECT_EQ(platform.take(), Shown{"classic \\Tarvel.hlp topic 18"});
-    for (int f = 2; f <= 6; ++f)
-        key(f);
-    EXPECT_EQ(platform.take(), (Shown{"classic \\Tarvel.hlp 261", "classic \\Troskovi.hlp 3",
-                                      "classic \\Upute.hlp 3", "classic \\Propisi.hlp 261",
-                                      "classic \\Odstupanja.hlp 261"}));
-    platform.present.erase("Tarvel.hlp");
-    key(1);
-    EXPECT_EQ(platform.take(), Shown{kMissing});
-}
-
-TEST_F(HelpTest, SwitchingTheModeTicksSavesAndPointsTheHelpFile) {
+// The help file the system points at follows the mode (the tick, the setting and the pages
+// shown are checked by the scenarios).
+TEST_F(HelpTest, SwitchingTheModePointsTheHelpFile) {
     start(false);
     EXPECT_EQ(calc.applicationHelpFile, "/prog\\Tarvel.hlp");
     menu("mnuAvisoko");
     menu("mnuPhtml");
-    EXPECT_TRUE(gl().mnuPhtml->checked());
-    EXPECT_EQ(calc.state().Html, "HTML");
-    EXPECT_EQ(platform.stored["Html"], "HTML");
     EXPECT_EQ(calc.state().HtmlStranica, "Opce odredbe.htm");
     EXPECT_EQ(calc.applicationHelpFile, "/prog\\Tarvel.chm");
     menu("mnuPhtml");
-    EXPECT_FALSE(gl().mnuPhtml->checked());
-    EXPECT_EQ(calc.state().Html, "0");
-    EXPECT_EQ(platform.stored["Html"], "0");
     EXPECT_EQ(calc.applicationHelpFile, "/prog\\Tarvel.hlp");
     EXPECT_TRUE(platform.take().empty());
 }

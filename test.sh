@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the project with the sanitizers and runs every test, once under each of the locales
 # the program meets: Croatian, American English and C.
 set -euo pipefail

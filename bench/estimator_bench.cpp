@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of an estimate of the budget value (family houses, middle level, the area changing
 // between 150 and 151 m²):
 //   - the cost model's computation alone, from the texts of the boxes to the texts of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory and time of laying out a text file for printing, a file of 100 KB next to one of
 // 10 MB (about 1900 pages):
 //   - onto a surface that only counts what it is given (the layout and the file reading

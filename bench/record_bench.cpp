@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the record file and its editor, offscreen:
 //   - saving a calculation ("Pohrani") to an empty Cijena.txt and to one of 100 MB: the save
 //     only appends, so both cost the same;

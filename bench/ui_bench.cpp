@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the real main window, offscreen:
 //   - start-up to the first shown window, next to an empty QMainWindow shown the same way
 //     and to one that shows a single label (the first text costs the font set-up): a whole

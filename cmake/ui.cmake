@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Qt Widgets layer: the program `tarvel`, the binding of its windows to the window models,
 # and the replay of scenario files on the real widgets (`tarvel-scenario --widgets`).
 find_package(Qt6 REQUIRED COMPONENTS Widgets Test)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, the Debian packages that building and testing need and that are
 # missing, and generates the locales the suite runs under. Works as root and, for another
 # user, through sudo. Sourced by run.sh, test.sh and the other scripts.

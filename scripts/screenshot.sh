@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes docs/screenshot.png: the main window of a release build, under the Croatian locale, on a
 # virtual X display (Xvfb), as a user sees it. Usage: scripts/screenshot.sh [OUTPUT.png]
 set -euo pipefail

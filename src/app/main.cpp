@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvel: the fee calculator with its windows.
 #include <QApplication>
 #include <QCommandLineParser>

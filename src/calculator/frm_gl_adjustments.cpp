@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general discount txtPopust and the general addition txtDodaj: at most one of them is in
 // force, neither while a desired price is, and each has its limit.
 #include "calculator/calculator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The complexity categories optK1 .. optK5.
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"

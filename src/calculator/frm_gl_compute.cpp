@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The compute command: it checks the inputs, prices the current service by its family and
 // fills the result labels. Every amount is read back from the rounded text on display.
 #include "calculator/calculator.h"

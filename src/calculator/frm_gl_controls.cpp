@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The controls of the main window with their design-time properties, and the wiring of
 // their handlers.
 #include "calculator/calculator.h"

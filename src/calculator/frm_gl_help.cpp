@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's help menu, its function keys and the toolbar commands of help,
 // deviations and the discount dialog, hooked onto the main window's controls.
 #include "calculator/calculator.h"

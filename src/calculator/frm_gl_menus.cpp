@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The menus of the main window: the service menus, the exit item and the toolbar style switch
 // (the flat look is bit 2048 of the toolbar's style bits). The help menu is in frm_gl_help.cpp.
 #include "calculator/calculator.h"

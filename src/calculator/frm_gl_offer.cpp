@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hand-over between the offer composer and the main window: the value box takes a
 // discipline's row over, and after a command the offer flow goes on with the next one.
 #include "calculator/calculator.h"

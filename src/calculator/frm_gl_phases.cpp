@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phases and the chosen price: the phase ticks chkF1 .. chkF8, the phase fees lblFc1 ..
 // lblFc8 (minimum) and lblFc1m .. lblFc8m (maximum), the totals lblSumamin and lblSumamax and
 // the chosen total lblOdabir.

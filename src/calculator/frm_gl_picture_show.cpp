@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden picture show of the two hot spots lblSlike1 and lblSlike2: circles around five
 // centres in changing colours, until a key is pressed.
 #include "calculator/calculator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record of the calculation on show, read from what the main window displays.
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"

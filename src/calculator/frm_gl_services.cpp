@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing a service: the opening of the service menus, the reset to no service and the
 // application of a catalogue entry with its family's set-up.
 #include "calculator/calculator.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar tlb1: every command by its key, and the offer flow's rule after a command.
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"

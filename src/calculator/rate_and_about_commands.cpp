@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calculator/rate_and_about_commands.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "estimator/building_types.h"
 
 namespace tarvel::estimator {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "estimator/cost_model.h"
 
 #include "forms/number_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "estimator/estimate_report.h"
 
 #include "forms/control.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The estimator window: its controls, load, keys, the choice of type, level and currency, the
 // editing of shares and rate, and the computation.
 #include "estimator/frm_vrijednost.h"

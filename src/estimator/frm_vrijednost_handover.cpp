@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The estimator's commands: the hand-over of the value to the main window, the double-click
 // on an installation group, saving, printing and viewing the estimate, cancel and unload.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The titles of the program's message boxes, each written once. Most begin with a blank, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user can do to a window: each action first checks that a user could do it (the
 // window is shown and not under a modal window, the control and everything around it is
 // visible and enabled), then delivers the events in the order a user's action causes them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offer composer's window: its controls, loading from the estimator, and closing.
 #include "offer/frm_ponuda.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offer composer's totals and the offer file: the refresh after every change, checking
 // the offer in the text viewer, and finishing it.
 #include "offer/frm_ponuda.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offer composer's rows: sending a value to the main window, capturing the fee chosen
 // there, the "Ostalo" row, fees entered by hand, and going back to the main window.
 #include "offer/frm_ponuda.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "offer/offer_text.h"
 
 #include "records/text_columns.h"

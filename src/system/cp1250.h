@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The Windows-1250 conversion lives with the core, which the print layout shares; the files of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "system/qt_settings_store.h"
 
 #include "system/app_identity.h"

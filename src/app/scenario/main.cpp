@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tarvel-scenario: replays scenario files on the calculator's windows and checks what the
 // program shows and writes.
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replay on the real widgets: every step acts on the Qt widget of its control through Qt's
 // test events, so that it goes the way a user's mouse and keys go, through the binder.
 #ifdef TARVEL_WITH_WIDGETS

@@ -9,6 +9,7 @@
 #include "deviations/deviation_catalogue.h"
 #include "deviations/frm_odstup.h"
 #include "ui/icons.h"
+#include "ui/window_building.h"
 #include "ui/windows.h"
 #include "ui_frm_odstup.h"
 #include "ui_frm_popust.h"
@@ -16,25 +17,6 @@
 namespace tarvel::ui {
 
 namespace {
-
-template <typename Ui> std::unique_ptr<QDialog> buildDialog(Ui& ui) {
-    auto dialog = std::make_unique<QDialog>();
-    ui.setupUi(dialog.get());
-    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    dialog->setWindowIcon(applicationIcon());
-    return dialog;
-}
-
-// Widgets of a control array keep the control's name, "opt5(0)", which the .ui file cannot
-// give them: uic names them "opt5_0_".
-void nameArrayWidgets(QWidget& window) {
-    static const QRegularExpression arrayName(QStringLiteral("^(.+)_(\\d+)_$"));
-    for (QWidget* w : window.findChildren<QWidget*>()) {
-        const QRegularExpressionMatch m = arrayName.match(w->objectName());
-        if (m.hasMatch())
-            w->setObjectName(m.captured(1) + QLatin1Char('(') + m.captured(2) + QLatin1Char(')'));
-    }
-}
 
 // A text box as wide as a few digits.
 void fitNumberBox(QWidget& box, const char* sample) {
@@ -101,7 +83,7 @@ std::unique_ptr<QWidget> buildFrmOdstup(const forms::Form* model) {
     ui.img1->setPixmap(buildingPicture(QSize(96, 80), dialog->devicePixelRatioF()));
     if (const auto* frm = dynamic_cast<const deviations::FrmOdstup*>(model); frm && frm->service())
         placeRows(ui, *frm->service());
-    nameArrayWidgets(*dialog);
+    restoreArrayNames(*dialog);
     // As large as the layout with every row on view, whatever the service shows.
     dialog->setMinimumSize(dialog->sizeHint());
     return dialog;

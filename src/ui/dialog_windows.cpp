@@ -10,6 +10,7 @@
 #include "tarvel_version.h"
 #include "ui/about_hover.h"
 #include "ui/icons.h"
+#include "ui/window_building.h"
 #include "ui_frm_about.h"
 #include "ui_frm_kurs.h"
 #include "ui_frm_stopa.h"
@@ -17,15 +18,6 @@
 namespace tarvel::ui {
 
 namespace {
-
-// A dialog of the main window: no help button in its title bar, the program's icon.
-template <typename Ui> std::unique_ptr<QDialog> buildDialog(Ui& ui) {
-    auto dialog = std::make_unique<QDialog>();
-    ui.setupUi(dialog.get());
-    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    dialog->setWindowIcon(applicationIcon());
-    return dialog;
-}
 
 // Room for a rate of several digits in a box that starts empty.
 void fitRateBox(QWidget& box) {

@@ -10,6 +10,7 @@
 
 #include "estimator/building_types.h"
 #include "ui/icons.h"
+#include "ui/window_building.h"
 #include "ui_frm_ispis.h"
 #include "ui_frm_vrijednost.h"
 
@@ -17,23 +18,10 @@ namespace tarvel::ui {
 
 namespace {
 
-// uic names the widget of the array element "lblG(0)" "lblG_0_"; the binder wants the name
-// the window model gives the control.
-void restoreArrayNames(QWidget& root) {
-    static const QRegularExpression arrayName(QStringLiteral("^(\\w+?)_(\\d+)_$"));
-    for (QWidget* w : root.findChildren<QWidget*>()) {
-        const QRegularExpressionMatch m = arrayName.match(w->objectName());
-        if (m.hasMatch())
-            w->setObjectName(m.captured(1) + QLatin1Char('(') + m.captured(2) + QLatin1Char(')'));
-    }
-}
-
-template <typename Ui> std::unique_ptr<QDialog> buildDialog(Ui& ui) {
-    auto dialog = std::make_unique<QDialog>();
-    ui.setupUi(dialog.get());
+// The estimator and the print dialog hold control arrays.
+template <typename Ui> std::unique_ptr<QDialog> buildArrayDialog(Ui& ui) {
+    auto dialog = buildDialog(ui);
     restoreArrayNames(*dialog);
-    dialog->setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    dialog->setWindowIcon(applicationIcon());
     return dialog;
 }
 
@@ -41,7 +29,7 @@ template <typename Ui> std::unique_ptr<QDialog> buildDialog(Ui& ui) {
 
 std::unique_ptr<QWidget> buildFrmVrijednost() {
     Ui::FrmVrijednost ui;
-    auto dialog = buildDialog(ui);
+    auto dialog = buildArrayDialog(ui);
     // A tab per building type; the model names them.
     for (const auto& type : estimator::buildingTypes())
         ui.tbsVrste->addTab(QString::fromUtf8(type.caption.data(), qsizetype(type.caption.size())));
@@ -61,7 +49,7 @@ std::unique_ptr<QWidget> buildFrmVrijednost() {
 
 std::unique_ptr<QWidget> buildFrmIspis() {
     Ui::FrmIspis ui;
-    return buildDialog(ui);
+    return buildArrayDialog(ui);
 }
 
 } // namespace tarvel::ui

@@ -7,25 +7,11 @@
 #include <QStyle>
 
 #include "ui/icons.h"
+#include "ui/window_building.h"
 #include "ui/windows.h"
 #include "ui_frm_ponuda.h"
 
 namespace tarvel::ui {
-
-namespace {
-
-// uic names the widget of the array element "lblPt(0)" "lblPt_0_"; the binder wants the name
-// the window model gives the control.
-void restoreArrayNames(QWidget& root) {
-    static const QRegularExpression arrayName(QStringLiteral("^(\\w+?)_(\\d+)_$"));
-    for (QWidget* w : root.findChildren<QWidget*>()) {
-        const QRegularExpressionMatch m = arrayName.match(w->objectName());
-        if (m.hasMatch())
-            w->setObjectName(m.captured(1) + QLatin1Char('(') + m.captured(2) + QLatin1Char(')'));
-    }
-}
-
-} // namespace
 
 std::unique_ptr<QWidget> buildFrmPonuda() {
     Ui::FrmPonuda ui;

@@ -12,31 +12,17 @@
 #include "calculator/calculator.h"
 #include "calculator/catalogue.h"
 #include "calculator/frm_gl.h"
-#include "system/memory_settings_store.h"
+#include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/deviation_windows.h"
 #include "ui/dialog_windows.h"
 #include "ui/estimator_windows.h"
 #include "ui/offer_windows.h"
-#include "ui/qt_platform.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
 namespace {
-
-class QuietPlatform : public QtPlatform {
-public:
-    explicit QuietPlatform(const std::string& directory)
-        : QtPlatform(std::make_unique<system::MemorySettingsStore>(), directory) {}
-    void beep() override {}
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        messages.push_back(title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
-    std::vector<std::string> messages;
-};
 
 QString accessibleName(QWidget& w) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&w);
@@ -94,7 +80,7 @@ protected:
     }
 
     QTemporaryDir directory_;
-    QuietPlatform platform_;
+    TestPlatform platform_;
     calculator::Calculator calculator_;
     Windows windows_{calculator_};
 };

@@ -11,34 +11,24 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
-#include "system/memory_settings_store.h"
 #include "tarvel_version.h"
+#include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/dialog_windows.h"
-#include "ui/qt_platform.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
 namespace {
 
-// The Qt platform with settings in memory; beeps, messages and addresses are recorded.
-class DialogPlatform : public QtPlatform {
+// The test platform, which also writes down the addresses it is asked to open.
+class DialogPlatform : public TestPlatform {
 public:
-    explicit DialogPlatform(const std::string& directory)
-        : QtPlatform(std::make_unique<system::MemorySettingsStore>(), directory) {}
-    void beep() override { ++beeps; }
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        messages.push_back(title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
+    using TestPlatform::TestPlatform;
     std::optional<std::string> openAddress(const std::string& address) override {
         opened.push_back(address);
         return std::nullopt;
     }
-    int beeps = 0;
-    std::vector<std::string> messages;
     std::vector<std::string> opened;
 };
 

@@ -4,41 +4,23 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QTabBar>
 #include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include "calculator/calculator.h"
-#include "estimator/frm_vrijednost.h"
 #include "records/print_file_lines.h"
 #include "records/print_layout.h"
-#include "system/memory_settings_store.h"
+#include "test_platform.h"
 #include "ui/binder.h"
-#include "ui/calculator_windows.h"
 #include "ui/estimator_windows.h"
 #include "ui/print_rendering.h"
-#include "ui/qt_platform.h"
-#include "ui/windows.h"
 
 namespace tarvel::ui {
 namespace {
 
-class QuietPlatform : public QtPlatform {
-public:
-    explicit QuietPlatform(const std::string& directory)
-        : QtPlatform(std::make_unique<system::MemorySettingsStore>(), directory) {}
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        messages.push_back(title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
-    std::vector<std::string> messages;
-};
-
 TEST(EstimatorWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
-    QuietPlatform platform(directory.path().toStdString());
+    TestPlatform platform(directory.path().toStdString());
     calculator::Calculator calculator(platform);
     calculator.start();
     const std::pair<const char*, std::unique_ptr<QWidget> (*)()> windows[] = {
@@ -49,34 +31,6 @@ TEST(EstimatorWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
         for (const std::string& m : nameMismatches(calculator.load(name), *window))
             ADD_FAILURE() << m;
     }
-}
-
-// A click on a tab selects the type in the model, and the tab bar shows the model's choice.
-TEST(EstimatorWindows, TabBarFollowsTheModel) {
-    QTemporaryDir directory;
-    QuietPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
-    Windows windows(calculator);
-    registerCalculatorWindows(windows);
-    platform.setWindows(&windows);
-    calculator.start();
-    auto& frm = static_cast<estimator::FrmVrijednost&>(calculator.load("frmVrijednost"));
-    frm.show();
-    windows.sync();
-    auto* bar = qobject_cast<QTabBar*>(windows.binder("frmVrijednost")->widgetFor("tbsVrste"));
-    ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->count(), 11);
-    EXPECT_EQ(bar->currentIndex(), 0);
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(6).center());
-    EXPECT_EQ(frm.tbsVrste->caption(), "Obiteljske kuće");
-    EXPECT_EQ(frm.txtGp[2]->text(), "29,1");
-    EXPECT_EQ(bar->currentIndex(), 6);
-    frm.tab[2]->onClick();
-    windows.sync();
-    EXPECT_EQ(bar->currentIndex(), 2);
-    EXPECT_EQ(bar->tabText(10), "Industrijski objekti");
-    frm.hide();
-    windows.sync();
 }
 
 int pdfPages(const QByteArray& pdf) {

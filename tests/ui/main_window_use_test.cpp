@@ -17,97 +17,16 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
-#include "system/memory_settings_store.h"
+#include "main_window_fixture.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/picture_show.h"
-#include "ui/qt_platform.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
 namespace {
 
-// Settings in memory, messages recorded; every refresh during a picture show is looked at.
-class UsePlatform : public QtPlatform {
-public:
-    explicit UsePlatform(const std::string& directory)
-        : QtPlatform(std::make_unique<system::MemorySettingsStore>(), directory) {}
-    void beep() override { ++beeps; }
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        messages.push_back(title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
-    void refresh() override {
-        QtPlatform::refresh();
-        if (onRefresh)
-            onRefresh();
-    }
-    void processEvents() override {
-        QtPlatform::processEvents();
-        if (onEvents)
-            onEvents();
-    }
-    int beeps = 0;
-    std::vector<std::string> messages;
-    std::function<void()> onRefresh;
-    std::function<void()> onEvents;
-};
-
-class MainWindowUseTest : public ::testing::Test {
-protected:
-    MainWindowUseTest() : platform_(directory_.path().toStdString()), calculator_(platform_) {
-        registerCalculatorWindows(windows_);
-        platform_.setWindows(&windows_);
-        calculator_.start();
-        windows_.sync();
-        window_ = windows_.window("frmGl");
-        window_->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window_));
-    }
-
-    template <typename T = QWidget> T* widget(const char* name) {
-        T* w = window_->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    QLineEdit* box(const char* name) { return widget<QLineEdit>(name); }
-    calculator::FrmGl& model() { return calculator_.frmGl(); }
-
-    void chooseFromMenu(const char* menu, const char* item) {
-        auto* bar = widget<QMenuBar>("menubar");
-        QMenu* top = widget<QMenu>(menu);
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(top->menuAction()).center());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
-        auto* action = window_->findChild<QAction*>(QString::fromLatin1(item));
-        ASSERT_NE(action, nullptr);
-        QTest::mouseClick(top, Qt::LeftButton, {}, top->actionGeometry(action).center());
-    }
-
-    void computeExample() {
-        chooseFromMenu("mnuA", "mnuAvisoko");
-        QTest::keyClicks(box("txtInvest"), QStringLiteral("370000"));
-        QTest::mouseClick(widget("optK2"), Qt::LeftButton);
-        ASSERT_EQ(widget<QLabel>("lblSumamin")->text(), QStringLiteral("13.135,00"));
-    }
-
-    // Where a widget is in the window, once the layouts have done their work.
-    QRect placeOf(const char* name) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        QWidget* w = widget(name);
-        return QRect(w->mapTo(window_, QPoint(0, 0)), w->size());
-    }
-
-    QImage look(QWidget& w) { return w.grab().toImage(); }
-
-    QTemporaryDir directory_;
-    UsePlatform platform_;
-    calculator::Calculator calculator_;
-    Windows windows_{calculator_};
-    QWidget* window_ = nullptr;
-};
-
-TEST_F(MainWindowUseTest, CategoryCaptionsSelectTheirCategoryAndShowTheFocus) {
+TEST_F(MainWindowTest, CategoryCaptionsSelectTheirCategoryAndShowTheFocus) {
     chooseFromMenu("mnuA", "mnuAvisoko");
     QTest::keyClicks(box("txtInvest"), QStringLiteral("370000"));
     auto* four = widget<QRadioButton>("optK4");
@@ -126,7 +45,7 @@ TEST_F(MainWindowUseTest, CategoryCaptionsSelectTheirCategoryAndShowTheFocus) {
     EXPECT_TRUE(platform_.messages.empty());
 }
 
-TEST_F(MainWindowUseTest, DisabledCategoriesGreyTheirCaptionsAndIgnoreClicksOnThem) {
+TEST_F(MainWindowTest, DisabledCategoriesGreyTheirCaptionsAndIgnoreClicksOnThem) {
     // "Vodovod i kanalizacija" offers the categories I to III only.
     chooseFromMenu("mnuG", "mnuGvoda");
     QTest::keyClicks(box("txtInvest"), QStringLiteral("370000"));
@@ -148,7 +67,7 @@ TEST_F(MainWindowUseTest, DisabledCategoriesGreyTheirCaptionsAndIgnoreClicksOnTh
     EXPECT_EQ(ink("lbl5"), ink("lblO3"));
 }
 
-TEST_F(MainWindowUseTest, OnlyTheBoxWithTheFocusShowsItsSelection) {
+TEST_F(MainWindowTest, OnlyTheBoxWithTheFocusShowsItsSelection) {
     // The name box selects its text when it gets the focus.
     QTest::mouseClick(box("txtNaziv"), Qt::LeftButton);
     EXPECT_TRUE(box("txtNaziv")->hasSelectedText());
@@ -163,7 +82,7 @@ TEST_F(MainWindowUseTest, OnlyTheBoxWithTheFocusShowsItsSelection) {
     EXPECT_FALSE(box("txtKurs")->hasSelectedText());
 }
 
-TEST_F(MainWindowUseTest, TheRateBoxLooksReadOnlyAndTabPassesOverIt) {
+TEST_F(MainWindowTest, TheRateBoxLooksReadOnlyAndTabPassesOverIt) {
     QLineEdit* rate = box("txtKurs");
     EXPECT_TRUE(rate->isReadOnly());
     EXPECT_EQ(rate->palette().color(QPalette::Base), rate->palette().color(QPalette::Window));
@@ -179,7 +98,7 @@ TEST_F(MainWindowUseTest, TheRateBoxLooksReadOnlyAndTabPassesOverIt) {
     EXPECT_EQ(model().focused(), model().txtInvest);
 }
 
-TEST_F(MainWindowUseTest, LayoutStaysPutFromServiceToService) {
+TEST_F(MainWindowTest, LayoutStaysPutFromServiceToService) {
     computeExample();
     const QRect results = placeOf("resultsPanel");
     const QRect name = placeOf("txtNaziv");
@@ -219,7 +138,7 @@ TEST_F(MainWindowUseTest, LayoutStaysPutFromServiceToService) {
     EXPECT_GT(placeOf("lblP1").left() - panel.left(), 200);
 }
 
-TEST_F(MainWindowUseTest, KeypadDecimalKeyTypesTheDecimalCommaInNumberBoxes) {
+TEST_F(MainWindowTest, KeypadDecimalKeyTypesTheDecimalCommaInNumberBoxes) {
     chooseFromMenu("mnuA", "mnuAvisoko");
     QTest::keyClicks(box("txtInvest"), QStringLiteral("250000"));
     QTest::keyClick(box("txtInvest"), Qt::Key_Period, Qt::KeypadModifier);
@@ -236,7 +155,7 @@ TEST_F(MainWindowUseTest, KeypadDecimalKeyTypesTheDecimalCommaInNumberBoxes) {
     EXPECT_EQ(model().txtNaziv->text(), "NAZIV GRAĐEVINE.");
 }
 
-TEST_F(MainWindowUseTest, MnemonicsReachTheBoxesAndCaptionsStayExact) {
+TEST_F(MainWindowTest, MnemonicsReachTheBoxesAndCaptionsStayExact) {
     computeExample();
     QTest::keyClick(window_, Qt::Key_U, Qt::AltModifier);
     EXPECT_EQ(model().focused(), model().txtPopust);
@@ -248,7 +167,7 @@ TEST_F(MainWindowUseTest, MnemonicsReachTheBoxesAndCaptionsStayExact) {
               model().lbl6->caption());
 }
 
-TEST_F(MainWindowUseTest, DesiredPriceDialogSpreadsTheTypedTotalOverThePhases) {
+TEST_F(MainWindowTest, DesiredPriceDialogSpreadsTheTypedTotalOverThePhases) {
     computeExample();
     bool ran = false;
     QTimer::singleShot(0, [&] {
@@ -294,7 +213,7 @@ TEST_F(MainWindowUseTest, DesiredPriceDialogSpreadsTheTypedTotalOverThePhases) {
 
 TEST(DesiredPriceDialogNames, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
-    UsePlatform platform(directory.path().toStdString());
+    TestPlatform platform(directory.path().toStdString());
     calculator::Calculator calculator(platform);
     const std::unique_ptr<QWidget> window = buildFrmCijena();
     EXPECT_EQ(window->objectName(), QStringLiteral("frmCijena"));
@@ -302,7 +221,7 @@ TEST(DesiredPriceDialogNames, EveryControlHasItsWidgetAndEveryNamedWidgetItsCont
         ADD_FAILURE() << m;
 }
 
-TEST_F(MainWindowUseTest, PictureShowDrawsThePassCirclesOnlyWhileItRuns) {
+TEST_F(MainWindowTest, PictureShowDrawsThePassCirclesOnlyWhileItRuns) {
     auto* overlay = window_->findChild<PictureShowOverlay*>();
     ASSERT_NE(overlay, nullptr);
     EXPECT_TRUE(overlay->isHidden());

@@ -6,29 +6,18 @@
 
 #include "calculator/calculator.h"
 #include "offer/frm_ponuda.h"
-#include "system/memory_settings_store.h"
+#include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/offer_windows.h"
-#include "ui/qt_platform.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
 namespace {
 
-class QuietOfferPlatform : public QtPlatform {
-public:
-    explicit QuietOfferPlatform(const std::string& directory)
-        : QtPlatform(std::make_unique<system::MemorySettingsStore>(), directory) {}
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string&,
-                                const std::string&) override {
-        return forms::MsgAnswer::Ok;
-    }
-};
-
 TEST(OfferWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
-    QuietOfferPlatform platform(directory.path().toStdString());
+    TestPlatform platform(directory.path().toStdString());
     calculator::Calculator calculator(platform);
     calculator.start();
     const std::unique_ptr<QWidget> window = buildFrmPonuda();
@@ -38,7 +27,7 @@ TEST(OfferWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
 
 TEST(OfferWindows, CellsShowTheMarkerColours) {
     QTemporaryDir directory;
-    QuietOfferPlatform platform(directory.path().toStdString());
+    TestPlatform platform(directory.path().toStdString());
     calculator::Calculator calculator(platform);
     Windows windows(calculator);
     registerCalculatorWindows(windows);

@@ -4,15 +4,15 @@
 #include "calculator/frm_about.h"
 #include "calculator/frm_cijena.h"
 #include "calculator/frm_gl.h"
-#include "estimator/frm_vrijednost.h"
-#include "records/frm_ispis.h"
-#include "calculator/frm_popust.h"
-#include "calculator/help.h"
-#include "deviations/frm_odstup.h"
 #include "calculator/frm_kurs.h"
+#include "calculator/frm_popust.h"
 #include "calculator/frm_stopa.h"
+#include "calculator/help.h"
 #include "calculator/rate_and_about_commands.h"
+#include "deviations/frm_odstup.h"
+#include "estimator/frm_vrijednost.h"
 #include "offer/frm_ponuda.h"
+#include "records/frm_ispis.h"
 
 namespace tarvel::calculator {
 
@@ -24,8 +24,9 @@ Calculator::Calculator(forms::Platform& platform) : forms::Application(platform)
     registerForm("frmVrijednost", [this](forms::Application&) {
         return std::make_unique<estimator::FrmVrijednost>(*this);
     });
-    registerForm("frmIspis",
-                 [this](forms::Application&) { return std::make_unique<records::FrmIspis>(*this); });
+    registerForm("frmIspis", [this](forms::Application&) {
+        return std::make_unique<records::FrmIspis>(*this);
+    });
     // The deviations dialog and the discount dialog.
     registerForm("frmOdstup", [this](forms::Application&) {
         return std::make_unique<deviations::FrmOdstup>(*this);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange-rate and tax-rate dialogs and the about box, driven as a user drives them.
 #include <gtest/gtest.h>
 

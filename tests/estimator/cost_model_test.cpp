@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The estimator's table and arithmetic: the table's internal consistency, the limits and
 // refusals, the DM conversion and the share and rate entries (the worked figures and the
 // messages are checked by the scenarios).

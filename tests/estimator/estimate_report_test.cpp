@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved estimate's columns (the worked estimates are checked byte for byte by the
 // scenarios).
 #include <gtest/gtest.h>

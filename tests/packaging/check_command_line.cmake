@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs PROGRAM with --version and --help (no display in the environment) and checks what it
 # prints. Arguments: PROGRAM, VERSION.
 function(run expected_exit)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs BUILD_DIR into the staging prefix STAGE and checks the installed tree: program,
 # desktop entry, metainfo, icons in every size, licence. Arguments: BUILD_DIR, STAGE, APP_ID,
 # ICON_SIZES, VERSION.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a package: its icon and Qt's Croatian texts. PNG icons and the SVG come from
 // the build (TARVEL_ICON_DIR) and the source tree (TARVEL_SOURCE_SVG).
 #include <QApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of what the program is as a package: its command line without a display, the desktop
 # entry and metainfo validators, the installed tree, the icon and Qt's Croatian texts.
 find_package(GTest REQUIRED)

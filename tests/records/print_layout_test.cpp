@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed page layout: titles, 68 lines a page, the page footers and their positions, and
 // the reading of Windows-1250 files line by line.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "system/cp1250_file_store.h"
 
 #include <QDir>

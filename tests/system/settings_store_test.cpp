@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "system/memory_settings_store.h"
 #include "system/qt_settings_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: every widget of every window that can take the focus has a
 // name of its own, taken from what it shows, and labels belong to their boxes.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deviations dialog of every service and the discount dialog on real widgets, offscreen:
 // bound by name, every row's input beside its caption, nothing on top of anything else.
 #include <QDir>

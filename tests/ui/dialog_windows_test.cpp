@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exchange-rate and tax-rate dialogs and the about box on real widgets, offscreen: bound by
 // name, opened modally over the main window and answered with the mouse and the keys.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The estimator window and the print dialog on real widgets: bound by name, the tab strip
 // followed by the model, and the printed pages written as a PDF file.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window on real widgets, offscreen, with a small compiled help file
 // (data/help/pomoc.chm, made by `chmcmd pomoc.hhp` from the pages beside it): pages by name in
 // any case, links, history, Croatian letters in either code, and what cannot be shown.

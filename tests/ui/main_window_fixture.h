@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window shown offscreen on its real widgets, with the helpers its tests share.
 #pragma once
 

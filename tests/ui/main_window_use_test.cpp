@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it, on real widgets offscreen: the categories by keyboard and
 // by their captions, one highlight at a time, the rate box, a layout that stays put, the
 // keypad's decimal key, the mnemonics, the desired-price dialog and the picture show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The offer composer on real widgets: bound by name, and the cells show the model's marker
 // colours.
 #include <QLabel>

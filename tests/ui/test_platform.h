@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt platform of the Qt layer's tests: settings in memory, files in the test's directory;
 // beeps and message boxes are counted instead of sounded and shown, and every refresh and
 // event pass of a running model can be looked at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in text editor on real widgets, offscreen: what is saved is Windows-1250 with CR LF,
 // and no record is lost to a save, a close or a file that changed meanwhile.
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window on real widgets, offscreen: what a user does with the mouse and the keys
 // reaches the model through the binder, and the widgets show what the model holds.
 #include <QAction>

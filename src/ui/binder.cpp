@@ -22,6 +22,7 @@
 #include "ui/icons.h"
 #include "ui/key_codes.h"
 #include "ui/model_view.h"
+#include "ui/qt_text.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
@@ -40,12 +41,6 @@ bool looksLikeControlName(const QString& name) {
             return true;
     }
     return false;
-}
-
-// Every character as the model holds it: QString::fromUtf8 would drop a leading U+FEFF.
-QString qs(const std::string& s) {
-    const std::u32string chars = forms::toU32(s);
-    return QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size()));
 }
 
 QColor qc(forms::Color c) {
@@ -106,16 +101,6 @@ int toCharacters(const QString& text, int units) {
     return characters;
 }
 
-bool isCharacterText(const QString& text) {
-    if (text.isEmpty())
-        return false;
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return false;
-    }
-    return true;
-}
-
 } // namespace
 
 Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
@@ -123,7 +108,7 @@ Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
     const QHash<QString, QObject*> named = namedObjects(window);
     bindings_.reserve(form.controls().size());
     for (forms::Control* control : form.controls()) {
-        QObject* object = named.value(qs(control->name()));
+        QObject* object = named.value(toQString(control->name()));
         if (object && fits(control->kind(), *object))
             bind(*control, *object);
         else if (tabIndexOf(*control) >= 0)
@@ -135,18 +120,6 @@ Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
             views_.emplace_back(w);
     }
     window.installEventFilter(this);
-}
-
-void Binder::bindBuddies() {
-    for (Binding& b : bindings_) {
-        b.label = b.widget ? qobject_cast<QLabel*>(b.widget) : nullptr;
-        if (!b.label || !b.label->buddy())
-            continue;
-        b.buddy = bindingOf(b.label->buddy());
-        auto* button = b.buddy ? qobject_cast<QAbstractButton*>(b.buddy->widget) : nullptr;
-        if (button && button->text().isEmpty() && button->accessibleName().isEmpty())
-            b.buddy->namedByBuddy = true;
-    }
 }
 
 void Binder::bind(forms::Control& control, QObject& object) {
@@ -222,9 +195,9 @@ void Binder::bindToolbar(Binding& b, forms::Toolbar& model) {
         }
         case forms::ToolbarItemKind::Button: {
             const std::string key = button.key;
-            QAction* action = bar.addAction(toolbarIcon(key), qs(button.toolTip));
-            action->setToolTip(qs(button.toolTip));
-            action->setData(qs(key));
+            QAction* action = bar.addAction(toolbarIcon(key), toQString(button.toolTip));
+            action->setToolTip(toQString(button.toolTip));
+            action->setData(toQString(key));
             b.buttons[key] = action;
             connect(action, &QAction::triggered, this, [this, t, key] {
                 dispatch([this, t, key] { form_->userClickToolbar(*t, key); });
@@ -292,7 +265,7 @@ void Binder::refresh() {
     if (!captionShown_ || caption_ != form_->caption()) {
         caption_ = form_->caption();
         captionShown_ = true;
-        window_->setWindowTitle(qs(caption_));
+        window_->setWindowTitle(toQString(caption_));
     }
     refreshTabs();
     refreshFocus();
@@ -313,9 +286,9 @@ void Binder::refreshBinding(Binding& b) {
     if (b.action) {
         if (textChanged) {
             if (b.menu)
-                b.menu->setTitle(qs(c.text()));
+                b.menu->setTitle(toQString(c.text()));
             else if (!b.action->isSeparator())
-                b.action->setText(qs(c.text()));
+                b.action->setText(toQString(c.text()));
         }
         b.action->setEnabled(c.enabled());
         b.action->setVisible(c.visible());
@@ -334,7 +307,7 @@ void Binder::refreshBinding(Binding& b) {
         w.setEnabled(c.enabled());
     if (!b.shown || b.toolTip != c.toolTip()) {
         b.toolTip = c.toolTip();
-        w.setToolTip(qs(b.toolTip));
+        w.setToolTip(toQString(b.toolTip));
     }
 
     if (b.toolbar) {
@@ -350,7 +323,7 @@ void Binder::refreshBinding(Binding& b) {
     } else if (b.edit) {
         QLineEdit& edit = *b.edit;
         if (textChanged)
-            edit.setText(qs(c.text()));
+            edit.setText(toQString(c.text()));
         if (edit.isReadOnly() != c.readOnly())
             edit.setReadOnly(c.readOnly());
         const QString text = edit.text();
@@ -365,14 +338,14 @@ void Binder::refreshBinding(Binding& b) {
         }
     } else if (auto* button = qobject_cast<QAbstractButton*>(&w)) {
         if (textChanged)
-            button->setText(qs(c.text()));
+            button->setText(toQString(c.text()));
         if (button->isCheckable() && button->isChecked() != c.checked())
             button->setChecked(c.checked());
     } else if (b.label) {
         refreshLabel(b, textChanged);
     } else if (auto* box = qobject_cast<QGroupBox*>(&w)) {
         if (textChanged)
-            box->setTitle(qs(c.text()));
+            box->setTitle(toQString(c.text()));
     }
     refreshColours(b);
     b.shown = true;
@@ -386,12 +359,12 @@ void Binder::refreshLabel(Binding& b, bool textChanged) {
     if (b.label->property("foldsWhenEmpty").toBool())
         b.label->setMaximumHeight(c.text().empty() ? 0 : QWIDGETSIZE_MAX);
     if (!b.buddy) {
-        b.label->setText(qs(c.text()));
+        b.label->setText(toQString(c.text()));
         return;
     }
-    b.label->setText(withMnemonic(qs(c.text()), b.label->property("mnemonic").toString()));
+    b.label->setText(withMnemonic(toQString(c.text()), b.label->property("mnemonic").toString()));
     if (b.buddy->namedByBuddy)
-        b.buddy->widget->setAccessibleName(qs(c.text()));
+        b.buddy->widget->setAccessibleName(toQString(c.text()));
 }
 
 void Binder::refreshColours(Binding& b) {
@@ -579,130 +552,14 @@ bool Binder::mouse(Binding& b, QMouseEvent& event) {
     }
 }
 
-// A click on a button's label is a click on the button, with the focus going to it as a
-// click on the button gives it.
-void Binder::clickBuddy(Binding& label) {
-    if (!form_ || !label.buddy || !label.buddy->widget)
-        return;
-    auto* button = qobject_cast<QAbstractButton*>(label.buddy->widget);
-    forms::Control* target = label.buddy->control;
-    if (!button || !target->reachable() || !button->isVisible() || !button->isEnabled())
-        return;
-    if (button->focusPolicy() & Qt::ClickFocus)
-        button->setFocus(Qt::MouseFocusReason);
-    dispatch([this, target] { form_->userClick(*target); });
-}
-
-// Tab went to the model, which moved the focus to the next control that takes it; one whose
-// widget is no tab stop is passed over as Qt's own focus chain would.
-void Binder::passOverNonTabStops(int shift) {
-    for (size_t step = 0; step < bindings_.size() && form_; ++step) {
-        forms::Control* focused = form_->focused();
-        const auto it = focused ? byControl_.constFind(focused) : byControl_.constEnd();
-        if (it == byControl_.constEnd())
-            return;
-        const QWidget* w = bindings_[*it].widget;
-        if (!w || (w->focusPolicy() & Qt::TabFocus))
-            return;
-        dispatch([this, focused, shift] { form_->userKey(*focused, forms::keys::Tab, shift); });
-        if (form_ && form_->focused() == focused)
-            return;
-    }
-}
-
-bool Binder::keyPress(Binding* b, QKeyEvent& event) {
-    forms::Control* c = b ? b->control : nullptr;
-    const bool box = b && b->edit;
-    if (box) {
-        if (event.matches(QKeySequence::Copy))
-            return false;
-        if (event.matches(QKeySequence::Paste)) {
-            paste(*b);
-            return true;
-        }
-        if (event.matches(QKeySequence::Cut)) {
-            if (b->edit->hasSelectedText())
-                QGuiApplication::clipboard()->setText(b->edit->selectedText());
-            dispatch([this, c] { form_->userKey(*c, forms::keys::Delete, 0); });
-            return true;
-        }
-        if (event.matches(QKeySequence::SelectAll)) {
-            dispatch([c] { c->selectAll(); });
-            return true;
-        }
-    }
-    const int shift = modelShift(event.modifiers());
-    if (const auto code = modelKeyCode(event.key())) {
-        if (box || (c && form_->focused() == c))
-            dispatch([this, c, code, shift] { form_->userKey(*c, *code, shift); });
-        else
-            dispatch([this, code, shift] { form_->userKeyHere(*code, shift); });
-        if (*code == forms::keys::Tab && (shift & forms::keys::CtrlMask) == 0)
-            passOverNonTabStops(shift);
-        return true;
-    }
-    QString text = event.text();
-    // The keypad's decimal key is the decimal comma in a number box (a box with a key filter),
-    // whatever the keyboard layout puts on it.
-    if (box && (event.modifiers() & Qt::KeypadModifier) && text == QLatin1String(".") &&
-        c->onKeyPress)
-        text = QStringLiteral(",");
-    const bool typed =
-        isCharacterText(text) &&
-        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (box && typed)
-        dispatch([this, c, text] { form_->userType(*c, text.toStdString()); });
-    // A box never edits itself; other widgets keep their own keys (Space clicks a button).
-    return box;
-}
-
-void Binder::paste(Binding& b) {
-    forms::Control* c = b.control;
-    const QString clip = QGuiApplication::clipboard()->text();
-    QString text = b.edit->text();
-    int start = b.edit->cursorPosition();
-    int length = 0;
-    if (b.edit->hasSelectedText()) {
-        start = b.edit->selectionStart();
-        length = b.edit->selectionLength();
-    }
-    text.replace(start, length, clip);
-    // Pasting goes round the key filter, as in the models.
-    dispatch([this, c, text] { form_->userPaste(*c, text.toStdString()); });
-}
-
-QString withMnemonic(const QString& caption, const QString& mnemonic) {
-    QString shown = caption;
-    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-    if (mnemonic.size() != 1)
-        return shown;
-    qsizetype at = shown.indexOf(mnemonic.at(0));
-    if (at < 0)
-        at = shown.indexOf(mnemonic.at(0), 0, Qt::CaseInsensitive);
-    if (at >= 0)
-        shown.insert(at, QLatin1Char('&'));
-    return shown;
-}
-
-QString withoutMnemonic(const QString& shown) {
-    QString caption;
-    caption.reserve(shown.size());
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown.at(i) == QLatin1Char('&') && i + 1 < shown.size())
-            ++i;
-        caption.append(shown.at(i));
-    }
-    return caption;
-}
-
 std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& window) {
     std::vector<std::string> found;
     const QHash<QString, QObject*> named = namedObjects(window);
     for (const forms::Control* control : form.controls()) {
-        const QObject* object = named.value(qs(control->name()));
+        const QObject* object = named.value(toQString(control->name()));
         if (const int tab = tabIndexOf(*control); tab >= 0) {
             const auto* bar =
-                qobject_cast<const QTabBar*>(named.value(qs(control->container()->name())));
+                qobject_cast<const QTabBar*>(named.value(toQString(control->container()->name())));
             if (!bar || bar->count() <= tab)
                 found.push_back("tab " + control->name() + " has no tab in its tab bar");
             continue;
@@ -719,64 +576,5 @@ std::vector<std::string> nameMismatches(const forms::Form& form, const QWidget& 
     }
     return found;
 }
-
-// ---- Tabs of a tab strip (begin) ----
-int tabIndexOf(const forms::Control& control) {
-    const forms::Control* strip = control.container();
-    if (!strip || strip->kind() != ControlKind::TabStrip)
-        return -1;
-    const std::string& name = control.name();
-    const std::string prefix = strip->name() + "(";
-    if (name.size() <= prefix.size() + 1 || name.compare(0, prefix.size(), prefix) != 0 ||
-        name.back() != ')')
-        return -1;
-    int index = 0;
-    for (size_t i = prefix.size(); i + 1 < name.size(); ++i) {
-        if (name[i] < '0' || name[i] > '9')
-            return -1;
-        index = index * 10 + (name[i] - '0');
-    }
-    return index;
-}
-
-void Binder::bindTab(forms::Control& tab) {
-    const auto it = byControl_.constFind(tab.container());
-    if (it == byControl_.constEnd())
-        return;
-    auto* bar = qobject_cast<QTabBar*>(bindings_[*it].widget);
-    const int index = tabIndexOf(tab);
-    if (!bar || index >= bar->count())
-        return;
-    tabs_.push_back({&tab, bar, index});
-}
-
-void Binder::refreshTabs() {
-    for (const TabBinding& t : tabs_) {
-        const QSignalBlocker blocker(t.bar);
-        const QString caption = qs(t.tab->caption());
-        if (t.bar->tabText(t.index) != caption)
-            t.bar->setTabText(t.index, caption);
-        t.bar->setTabEnabled(t.index, t.tab->enabled());
-        t.bar->setTabVisible(t.index, t.tab->visible());
-        // The strip's value is its selected tab.
-        if (t.bar->currentIndex() != t.tab->container()->value())
-            t.bar->setCurrentIndex(t.tab->container()->value());
-    }
-}
-
-// A click on a tab is the user's click on that tab's control; the model selects it.
-bool Binder::tabMouse(QTabBar& bar, QMouseEvent& event) {
-    if (event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonDblClick)
-        return event.type() == QEvent::MouseButtonRelease;
-    const int index = bar.tabAt(event.position().toPoint());
-    for (const TabBinding& t : tabs_) {
-        if (t.bar == &bar && t.index == index) {
-            forms::Control* tab = t.tab;
-            dispatch([this, tab] { form_->userClick(*tab); });
-        }
-    }
-    return true;
-}
-// ---- Tabs of a tab strip (end) ----
 
 } // namespace tarvel::ui

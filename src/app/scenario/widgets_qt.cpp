@@ -21,6 +21,7 @@
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/key_codes.h"
+#include "ui/qt_text.h"
 #include "ui/windows.h"
 
 namespace tarvel::scenario {
@@ -131,10 +132,7 @@ public:
         if (box.readOnly())
             throw UserActionError(box.name() + " is read-only");
         QWidget& w = widget(form, box);
-        // Every character as written, a leading U+FEFF included (fromUtf8 would drop it).
-        const std::u32string chars = forms::toU32(text);
-        QGuiApplication::clipboard()->setText(
-            QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size())));
+        QGuiApplication::clipboard()->setText(ui::toQString(text));
         QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
         finish();

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -13,71 +10,10 @@
 #include "deviations/frm_odstup.h"
 #include "forms/keys.h"
 
+#include "../support/fake_platform.h"
+
 namespace tarvel::calculator {
 namespace {
-
-// Files that exist by name, settings in memory, help and messages written down as text.
-class HelpPlatform : public forms::Platform, forms::FileStore, forms::SettingsStore {
-public:
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        shown.push_back("message" + title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void beep() override {}
-    SettingsStore& settings() override { return *this; }
-    FileStore& files() override { return *this; }
-    bool openTextViewer(const std::string&) override { return true; }
-    void showHtmlHelp(const std::string& file, const std::string& page,
-                      const std::string& window) override {
-        shown.push_back("html " + file + " " + page + " " + window);
-    }
-    void showClassicHelp(const std::string& file, int command) override {
-        shown.push_back("classic " + file + " " + std::to_string(command));
-    }
-    void showClassicHelpTopic(const std::string& file, int topic) override {
-        shown.push_back("classic " + file + " topic " + std::to_string(topic));
-    }
-    void print(const forms::PrintJob&) override {}
-    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    forms::ScreenSize screenSize() override { return {19200, 14400}; }
-    forms::Version version() override { return {2, 0, 0}; }
-    std::string programDirectory() override { return "/prog"; }
-    void runModal(forms::Form& form) override {
-        if (inModal)
-            inModal(form);
-    }
-
-    bool exists(const std::string& name) override { return present.count(name) != 0; }
-    std::optional<long long> size(const std::string&) override { return std::nullopt; }
-    forms::WriteResult append(const std::string&, const std::string&) override { return {}; }
-    forms::FileResult writeWhole(const std::string&, const std::string&) override {
-        return forms::FileResult::Ok;
-    }
-    bool remove(const std::string&) override { return false; }
-    std::optional<std::vector<std::string>> readLines(const std::string&) override {
-        return std::nullopt;
-    }
-    std::string fullPath(const std::string& name) override { return "/prog/" + name; }
-
-    std::string get(const std::string& key, const std::string& fallback) override {
-        const auto it = stored.find(key);
-        return it == stored.end() ? fallback : it->second;
-    }
-    void set(const std::string& key, const std::string& value) override { stored[key] = value; }
-
-    // What was shown since the last call.
-    std::vector<std::string> take() { return std::exchange(shown, {}); }
-
-    std::set<std::string> present;
-    std::map<std::string, std::string> stored;
-    std::vector<std::string> shown;
-    std::function<void(forms::Form&)> inModal;
-};
 
 const std::string kMissing = "message Nema pomoći: Odgovarajuća datoteka ne postoji!";
 using Shown = std::vector<std::string>;
@@ -85,6 +21,7 @@ using Shown = std::vector<std::string>;
 class HelpTest : public ::testing::Test {
 protected:
     void start(bool html) {
+        platform.fileStore = &files;
         if (html)
             platform.stored["Html"] = "HTML";
         calc.start();
@@ -92,7 +29,8 @@ protected:
     FrmGl& gl() { return calc.frmGl(); }
     void menu(const char* item) { gl().userClick(*gl().find(item)); }
 
-    HelpPlatform platform;
+    fakes::MemoryFiles files;
+    fakes::FakePlatform platform;
     Calculator calc{platform};
 };
 
@@ -115,8 +53,11 @@ TEST_F(HelpTest, SwitchingTheModePointsTheHelpFile) {
 TEST_F(HelpTest, DeviationsDialogHelpInBothModes) {
     for (bool html : {true, false}) {
         SCOPED_TRACE(html ? "HTML" : "classic");
-        HelpPlatform p;
-        p.present = {"Odstupanja.chm", "Odstupanja.hlp", "Tarvel.chm", "Tarvel.hlp"};
+        fakes::MemoryFiles helpFiles;
+        for (const char* name : {"Odstupanja.chm", "Odstupanja.hlp", "Tarvel.chm", "Tarvel.hlp"})
+            helpFiles.files[name] = "";
+        fakes::FakePlatform p;
+        p.fileStore = &helpFiles;
         if (html)
             p.stored["Html"] = "HTML";
         Calculator c(p);
@@ -125,12 +66,12 @@ TEST_F(HelpTest, DeviationsDialogHelpInBothModes) {
         main.userClick(*main.find("mnuAvisoko"));
         main.userType(*main.txtInvest, "370000");
         main.userClick(*main.optK[2]);
-        p.inModal = [&](forms::Form& dialog) {
+        p.user = [&](forms::Form& dialog) {
             EXPECT_EQ(c.applicationHelpFile,
                       html ? "/prog\\Odstupanja.chm::/Agrad.htm" : "/prog\\Odstupanja.hlp");
             dialog.userKeyHere(forms::keys::F1);
             dialog.userClick(*dialog.find("cmdPomoc"));
-            p.present.erase(html ? "Odstupanja.chm" : "Odstupanja.hlp");
+            helpFiles.files.erase(html ? "Odstupanja.chm" : "Odstupanja.hlp");
             dialog.userClick(*dialog.find("cmdPomoc"));
             dialog.userClose();
         };

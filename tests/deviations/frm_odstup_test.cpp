@@ -10,39 +10,10 @@
 #include "deviations/frm_odstup.h"
 #include "forms/number_text.h"
 
+#include "../support/fake_platform.h"
+
 namespace tarvel::deviations {
 namespace {
-
-// A platform whose modal loop runs what the test's user does in the dialog.
-class ModalPlatform : public forms::Platform, forms::SettingsStore {
-public:
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        messages.push_back(title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void beep() override {}
-    SettingsStore& settings() override { return *this; }
-    forms::FileStore& files() override { throw std::logic_error("no files here"); }
-    bool openTextViewer(const std::string&) override { return true; }
-    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
-    void showClassicHelp(const std::string&, int) override {}
-    void print(const forms::PrintJob&) override {}
-    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    forms::ScreenSize screenSize() override { return {19200, 14400}; }
-    forms::Version version() override { return {2, 0, 0}; }
-    std::string programDirectory() override { return "/prog"; }
-    void runModal(forms::Form& form) override { user(form); }
-    std::string get(const std::string&, const std::string& fallback) override { return fallback; }
-    void set(const std::string&, const std::string&) override {}
-
-    std::function<void(forms::Form&)> user;
-    std::vector<std::string> messages;
-};
 
 class DeviationsDialogTest : public ::testing::Test {
 protected:
@@ -63,7 +34,7 @@ protected:
         gl().userClickToolbar(*gl().tlb1, "Odstup");
     }
 
-    ModalPlatform platform;
+    fakes::FakePlatform platform;
     calculator::Calculator calc{platform};
 };
 

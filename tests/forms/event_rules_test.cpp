@@ -8,38 +8,11 @@
 #include "forms/form.h"
 #include "forms/keys.h"
 
+#include "../support/fake_platform.h"
+
 using namespace tarvel::forms;
 
 namespace {
-
-class SilentPlatform : public Platform {
-public:
-    MsgAnswer messageBox(MsgIcon, MsgButtons, const std::string&, const std::string&) override {
-        return MsgAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return "";
-    }
-    void beep() override { ++beeps; }
-    SettingsStore& settings() override { throw std::logic_error("unused"); }
-    FileStore& files() override { throw std::logic_error("unused"); }
-    bool openTextViewer(const std::string&) override { return true; }
-    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
-    void showClassicHelp(const std::string&, int) override {}
-    void print(const PrintJob&) override {}
-    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    ScreenSize screenSize() override { return {}; }
-    Version version() override { return {}; }
-    std::string programDirectory() override { return "."; }
-    void runModal(Form& form) override {
-        // Stands in for the user closing the dialog from inside its loop.
-        inModal.push_back(form.name());
-        form.hide();
-    }
-    int beeps = 0;
-    std::vector<std::string> inModal;
-};
 
 struct Window : Form {
     explicit Window(Application& app) : Form(app, "frmTest") {
@@ -78,10 +51,14 @@ struct Window : Form {
 };
 
 struct EventRules : ::testing::Test {
-    SilentPlatform platform;
+    tarvel::fakes::FakePlatform platform;
     Application app{platform};
     Window* w = nullptr;
     void SetUp() override {
+        // Stands in for the user closing a dialog from inside its loop.
+        platform.user = [](Form& form) {
+            form.hide();
+        };
         app.registerForm("frmTest", [](Application& a) { return std::make_unique<Window>(a); });
         w = static_cast<Window*>(&app.load("frmTest"));
         w->show();

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "../support/fake_platform.h"
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "estimator/frm_vrijednost.h"
@@ -14,85 +14,11 @@
 namespace tarvel::offer {
 namespace {
 
-// Files in memory; a write can be made to fail the way a full disk does.
-class MemoryFiles : public forms::FileStore {
-public:
-    bool exists(const std::string& name) override { return files.count(name) != 0; }
-    std::optional<long long> size(const std::string& name) override {
-        return exists(name) ? std::optional<long long>(files[name].size()) : std::nullopt;
-    }
-    forms::WriteResult append(const std::string& name, const std::string& text) override {
-        files[name] += text;
-        return {};
-    }
-    forms::FileResult writeWhole(const std::string& name, const std::string& text) override {
-        return replaceWhole(name, text).result;
-    }
-    forms::WriteResult replaceWhole(const std::string& name, const std::string& text) override {
-        if (failWrites > 0) {
-            --failWrites;
-            return {forms::FileResult::Failed, "No space left on device"};
-        }
-        files[name] = text;
-        ++writes;
-        return {};
-    }
-    bool remove(const std::string& name) override { return files.erase(name) != 0; }
-    std::optional<std::vector<std::string>> readLines(const std::string&) override {
-        return std::nullopt;
-    }
-    std::string fullPath(const std::string& name) override { return "/prog/" + name; }
-
-    std::map<std::string, std::string> files;
-    int failWrites = 0;
-    int writes = 0;
-};
-
-// A platform whose modal loop runs what the test's user does in the offer window.
-class OfferPlatform : public forms::Platform, forms::SettingsStore {
-public:
-    forms::MsgAnswer messageBox(forms::MsgIcon, forms::MsgButtons, const std::string& title,
-                                const std::string& text) override {
-        messages.push_back(title + ": " + text);
-        return forms::MsgAnswer::Ok;
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        return answer;
-    }
-    void beep() override {}
-    SettingsStore& settings() override { return *this; }
-    forms::FileStore& files() override { return store; }
-    bool openTextViewer(const std::string& name) override {
-        viewed.push_back(name);
-        return true;
-    }
-    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
-    void showClassicHelp(const std::string&, int) override {}
-    void print(const forms::PrintJob&) override {}
-    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    forms::ScreenSize screenSize() override { return {19200, 14400}; }
-    forms::Version version() override { return {2, 0, 0}; }
-    std::string programDirectory() override { return "/prog"; }
-    void runModal(forms::Form& form) override {
-        if (user)
-            user(form);
-    }
-    std::string get(const std::string& key, const std::string& fallback) override {
-        return key == "ZadnjaStopa" ? "0,22" : fallback;
-    }
-    void set(const std::string&, const std::string&) override {}
-
-    MemoryFiles store;
-    std::function<void(forms::Form&)> user;
-    std::vector<std::string> messages;
-    std::vector<std::string> viewed;
-    std::string answer;
-};
-
 class OfferWindowTest : public ::testing::Test {
 protected:
     OfferWindowTest() {
+        platform.fileStore = &files;
+        platform.stored["ZadnjaStopa"] = "0,22";
         calc.start();
         // An estimate of 10.000.000 kn: construction 7.830.000, heating 550.000.
         auto& estimate = static_cast<estimator::FrmVrijednost&>(calc.load("frmVrijednost"));
@@ -119,7 +45,8 @@ protected:
         gl().userClickToolbar(*gl().tlb1, "Ponuda");
     }
 
-    OfferPlatform platform;
+    fakes::MemoryFiles files;
+    fakes::FakePlatform platform;
     calculator::Calculator calc{platform};
 };
 
@@ -132,17 +59,17 @@ TEST_F(OfferWindowTest, FinishingAfterAFailedWriteWritesTheTotalsOnce) {
         const std::string body = calc.state().ZadnjaPonuda;
         ASSERT_FALSE(body.empty());
 
-        platform.store.failWrites = 1;
+        files.failWrites = 1;
         w.userClick(*w.cmdGotovo);
         ASSERT_EQ(platform.messages.size(), 1u);
-        EXPECT_EQ(platform.messages[0], " Ne može: Ponuda nije zapisana u datoteku Ponuda.txt. "
-                                        "Razlog: No space left on device.");
+        EXPECT_EQ(platform.said()[0], " Ne može: Ponuda nije zapisana u datoteku Ponuda.txt. "
+                                      "Razlog: No space left on device.");
         EXPECT_TRUE(w.shown());
         EXPECT_EQ(calc.state().ZadnjaPonuda, body);
-        EXPECT_EQ(platform.store.files["Ponuda.txt"], body + "\r\n");
+        EXPECT_EQ(files.files["Ponuda.txt"], body + "\r\n");
 
         // "Provjera ponude" refused in the same way opens no viewer.
-        platform.store.failWrites = 1;
+        files.failWrites = 1;
         w.userClick(*w.cmdPonuda);
         EXPECT_TRUE(platform.viewed.empty());
         EXPECT_EQ(platform.messages.size(), 2u);
@@ -150,7 +77,7 @@ TEST_F(OfferWindowTest, FinishingAfterAFailedWriteWritesTheTotalsOnce) {
         w.userClick(*w.cmdGotovo);
     });
     EXPECT_EQ(calc.loaded("frmPonuda"), nullptr);
-    const std::string& file = platform.store.files["Ponuda.txt"];
+    const std::string& file = files.files["Ponuda.txt"];
     size_t totals = 0;
     for (size_t at = file.find("P O N U D A   U K U P N O"); at != std::string::npos;
          at = file.find("P O N U D A   U K U P N O", at + 1))

@@ -3,6 +3,8 @@
 
 #include "forms/platform.h"
 
+#include "../support/fake_platform.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -36,40 +38,22 @@ public:
     std::vector<std::string> appended;
 };
 
-class MessagesOnly : public Platform {
-public:
-    MsgAnswer messageBox(MsgIcon icon, MsgButtons buttons, const std::string& title,
-                         const std::string& text) override {
-        EXPECT_EQ(buttons, MsgButtons::Ok);
-        EXPECT_EQ(icon, MsgIcon::Information);
-        messages.push_back(title + "|" + text);
-        return MsgAnswer::Ok;
+// Every message of a save informs and has only an OK button.
+struct SavePlatform : tarvel::fakes::FakePlatform {
+    SavePlatform() { fileStore = &store; }
+    ~SavePlatform() override {
+        for (const Message& m : messages) {
+            EXPECT_EQ(m.buttons, MsgButtons::Ok);
+            EXPECT_EQ(m.icon, MsgIcon::Information);
+        }
     }
-    std::string inputBox(const std::string&, const std::string&, const std::string&) override {
-        throw std::logic_error("unused");
-    }
-    void beep() override {}
-    SettingsStore& settings() override { throw std::logic_error("unused"); }
-    FileStore& files() override { return store; }
-    bool openTextViewer(const std::string&) override { throw std::logic_error("unused"); }
-    void showHtmlHelp(const std::string&, const std::string&, const std::string&) override {}
-    void showClassicHelp(const std::string&, int) override {}
-    void print(const PrintJob&) override {}
-    std::optional<std::string> openAddress(const std::string&) override { return std::nullopt; }
-    void setBusy(bool) override {}
-    ScreenSize screenSize() override { return {}; }
-    Version version() override { return {}; }
-    std::string programDirectory() override { return "/program"; }
-    void runModal(Form&) override {}
-
     ScriptedFiles store;
-    std::vector<std::string> messages;
 };
 
 } // namespace
 
 TEST(RecordSave, AppendsTheRecordAndALineBreakWithoutReadingTheFileOrSayingAnything) {
-    MessagesOnly platform;
+    SavePlatform platform;
     EXPECT_TRUE(tarvel::records::saveRecord(platform, "\r\n   Kuća\r\n   zadnji red"));
     EXPECT_EQ(platform.store.appended,
               std::vector<std::string>{"Cijena.txt: \r\n   Kuća\r\n   zadnji red\r\n"});
@@ -77,7 +61,7 @@ TEST(RecordSave, AppendsTheRecordAndALineBreakWithoutReadingTheFileOrSayingAnyth
 }
 
 TEST(RecordSave, AFileInUseAndEveryOtherFailureAreReported) {
-    MessagesOnly platform;
+    SavePlatform platform;
     platform.store.next = {FileResult::AccessDenied, "Permission denied"};
     EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
     platform.store.next = {FileResult::Failed, "No space left on device"};
@@ -86,10 +70,10 @@ TEST(RecordSave, AFileInUseAndEveryOtherFailureAreReported) {
     EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
 
     const std::vector<std::string> expected = {
-        " Ne može|Datoteka Cijena.txt je otvorena u drugom programu. Prvo zatvorite taj "
+        " Ne može: Datoteka Cijena.txt je otvorena u drugom programu. Prvo zatvorite taj "
         "program, a zatim ponovite proces pohranjivanja.",
-        " Ne može|Izračun nije pohranjen u datoteku Cijena.txt. Razlog: No space left on device.",
-        " Ne može|Izračun nije pohranjen u datoteku Cijena.txt. Razlog: nepoznata greška.",
+        " Ne može: Izračun nije pohranjen u datoteku Cijena.txt. Razlog: No space left on device.",
+        " Ne može: Izračun nije pohranjen u datoteku Cijena.txt. Razlog: nepoznata greška.",
     };
-    EXPECT_EQ(platform.messages, expected);
+    EXPECT_EQ(platform.said(), expected);
 }

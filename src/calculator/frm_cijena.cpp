@@ -63,15 +63,8 @@ int FrmCijena::txtCijena_KeyPress(int keyAscii) {
     return FilterDecimalKey(platform(), keyAscii);
 }
 
-// A leading "." is dropped in one edit; the handler runs once more for the shortened text.
 void FrmCijena::txtCijena_Change() {
-    const std::string text = txtCijena->text();
-    if (!text.starts_with("."))
-        return;
-    const size_t kept = std::min(text.find_first_not_of('.'), text.size());
-    const int caret = std::max(0, txtCijena->selStart() - static_cast<int>(kept));
-    txtCijena->setText(text.substr(kept));
-    txtCijena->setSelection(caret, 0);
+    DropLeadingDots(*txtCijena);
 }
 
 void FrmCijena::cmdIzlaz_Click() {

@@ -89,12 +89,7 @@ void FrmGl::txtPopust_LostFocus() {
 
 // Digits and the decimal comma only: a "." would group thousands in a percentage.
 int FrmGl::txtPopust_KeyPress(int keyAscii) {
-    keyAscii = FilterDecimalKey(platform(), keyAscii);
-    if (keyAscii == '.') {
-        platform().beep();
-        return 0;
-    }
-    return keyAscii;
+    return FilterCommaKey(platform(), keyAscii);
 }
 
 void FrmGl::txtPopust_Change() {
@@ -111,12 +106,7 @@ void FrmGl::txtDodaj_LostFocus() {
 }
 
 int FrmGl::txtDodaj_KeyPress(int keyAscii) {
-    keyAscii = FilterDecimalKey(platform(), keyAscii);
-    if (keyAscii == '.') {
-        platform().beep();
-        return 0;
-    }
-    return keyAscii;
+    return FilterCommaKey(platform(), keyAscii);
 }
 
 void FrmGl::txtDodaj_Change() {

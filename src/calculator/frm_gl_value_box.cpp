@@ -4,6 +4,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "calculator/key_filters.h"
 #include "forms/keys.h"
 #include "forms/number_text.h"
 
@@ -22,18 +23,8 @@ void FrmGl::txtInvest_KeyDown(int& keyCode, int) {
 
 void FrmGl::txtInvest_Change() {
     SharedState& s = state();
-    // A leading "." is dropped by itself, in one edit: the handler runs once more for the
-    // shortened text and has done all there is to do.
-    if (txtInvest->text().starts_with(".")) {
-        const std::string& text = txtInvest->text();
-        const size_t dots = text.find_first_not_of('.') == std::string::npos
-                                ? text.size()
-                                : text.find_first_not_of('.');
-        const int caret = std::max(0, txtInvest->selStart() - static_cast<int>(dots));
-        txtInvest->setText(text.substr(dots));
-        txtInvest->setSelection(caret, 0);
+    if (DropLeadingDots(*txtInvest))
         return;
-    }
     if (txtInvest->text() == "," || txtInvest->text() == ".")
         txtInvest->setText("");
     const bool empty = txtInvest->text().empty();

@@ -36,11 +36,7 @@ void FrmKurs::Form_Load() {
 
 // The rate is typed with a decimal comma: a point, which would group thousands, is refused.
 int FrmKurs::txtUnesiKurs_KeyPress(int keyAscii) {
-    const int key = FilterDecimalKey(platform(), keyAscii);
-    if (key != '.')
-        return key;
-    platform().beep();
-    return 0;
+    return FilterCommaKey(platform(), keyAscii);
 }
 
 void FrmKurs::cmdUnesi_Click() {

@@ -49,11 +49,7 @@ void FrmStopa::Form_Unload() {
 }
 
 int FrmStopa::txtStopa_KeyPress(int keyAscii) {
-    const int key = FilterDecimalKey(platform(), keyAscii);
-    if (key != '.')
-        return key;
-    platform().beep();
-    return 0;
+    return FilterCommaKey(platform(), keyAscii);
 }
 
 void FrmStopa::cmdUnesi_Click() {

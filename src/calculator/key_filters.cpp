@@ -3,6 +3,8 @@
 
 #include "forms/keys.h"
 
+#include <algorithm>
+
 namespace tarvel::calculator {
 
 int FilterDecimalKey(forms::Platform& platform, int keyAscii) {
@@ -18,6 +20,25 @@ int FilterDigitKey(forms::Platform& platform, int keyAscii) {
         return keyAscii;
     platform.beep();
     return 0;
+}
+
+int FilterCommaKey(forms::Platform& platform, int keyAscii) {
+    const int key = FilterDecimalKey(platform, keyAscii);
+    if (key != '.')
+        return key;
+    platform.beep();
+    return 0;
+}
+
+bool DropLeadingDots(forms::Control& box) {
+    const std::string text = box.text();
+    if (!text.starts_with("."))
+        return false;
+    const size_t dots = std::min(text.find_first_not_of('.'), text.size());
+    const int caret = std::max(0, box.selStart() - static_cast<int>(dots));
+    box.setText(text.substr(dots));
+    box.setSelection(caret, 0);
+    return true;
 }
 
 } // namespace tarvel::calculator

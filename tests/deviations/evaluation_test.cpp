@@ -123,16 +123,20 @@ TEST(DeviationEvaluation, RangeBoundsOfEveryTextInput) {
 
 // The description lines of the text inputs the scenarios do not reach.
 TEST(DeviationEvaluation, DescriptionLinesByteForByte) {
-    EXPECT_EQ(evaluateText(service("Einst"), "txt1", "100").description,
-              " Rekonstrukcija 100 %,\r\n");
-    EXPECT_EQ(evaluateText(service("Gkons"), "txt2", "40").description,
-              "   Spomenik kulture 40 %,\r\n");
-    EXPECT_EQ(evaluateText(service("Gkons"), "txt3", "20").description,
-              "   Konstrukcija i rad. nacrti 20 %,\r\n");
-    EXPECT_EQ(evaluateText(service("GNtunel"), "txt1", "12,5").description,
-              "Dodatak na duljinu 12,5 %,\r\n");
-    EXPECT_EQ(evaluateText(service("GNmost"), "txt3", "150").description,
-              "   Ostali parametri za procjenu 150 %,\r\n");
+    const struct {
+        const char* code;
+        const char* control;
+        const char* text;
+        const char* description;
+    } cases[] = {
+        {"Einst", "txt1", "100", " Rekonstrukcija 100 %,\r\n"},
+        {"Gkons", "txt2", "40", "   Spomenik kulture 40 %,\r\n"},
+        {"Gkons", "txt3", "20", "   Konstrukcija i rad. nacrti 20 %,\r\n"},
+        {"GNtunel", "txt1", "12,5", "Dodatak na duljinu 12,5 %,\r\n"},
+        {"GNmost", "txt3", "150", "   Ostali parametri za procjenu 150 %,\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(evaluateText(service(c.code), c.control, c.text).description, c.description);
     // The text is described as typed, and its value added.
     const Evaluation typed = evaluateText(service("Avisoko"), "txt1", "030");
     EXPECT_EQ(typed.description, " Rekonstrukcija 030 %,\r\n");

@@ -66,7 +66,9 @@ int layOut(const std::string& title, int lines, RecordingSurface& surface) {
     return layOutPages(title, source, surface);
 }
 
-TEST(PrintLayout, SixtyEightLinesFillPageOneAndLeaveTitleAndFooterOnPageTwo) {
+// Sixty-eight lines fill a page: the next page holds the title and footer, and a 69th line
+// stands where line 1 stood.
+TEST(PrintLayout, SixtyEightLinesFillAPage) {
     RecordingSurface s;
     EXPECT_EQ(layOut("Pohranjeni izračuni", 68, s), 2);
     const auto one = s.onPage(1);
@@ -79,16 +81,14 @@ TEST(PrintLayout, SixtyEightLinesFillPageOneAndLeaveTitleAndFooterOnPageTwo) {
     ASSERT_EQ(two.size(), 2u);
     EXPECT_EQ(two[0].text, "Pohranjeni izračuni");
     EXPECT_EQ(two[1].text, "Strana 2");
-}
 
-TEST(PrintLayout, SixtyNinthLineStandsAloneOnPageTwo) {
-    RecordingSurface s;
-    EXPECT_EQ(layOut("Pohranjeni izračuni", 69, s), 2);
-    const auto two = s.onPage(2);
-    ASSERT_EQ(two.size(), 3u);
-    EXPECT_EQ(two[1].text, "line 69");
-    EXPECT_DOUBLE_EQ(two[1].y, s.onPage(1)[1].y); // where line 1 stood on page 1
-    EXPECT_DOUBLE_EQ(two[1].x, 1.5);
+    RecordingSurface more;
+    EXPECT_EQ(layOut("Pohranjeni izračuni", 69, more), 2);
+    const auto next = more.onPage(2);
+    ASSERT_EQ(next.size(), 3u);
+    EXPECT_EQ(next[1].text, "line 69");
+    EXPECT_DOUBLE_EQ(next[1].y, more.onPage(1)[1].y);
+    EXPECT_DOUBLE_EQ(next[1].x, 1.5);
 }
 
 TEST(PrintLayout, EmptyFileAndLongFiles) {
@@ -163,22 +163,22 @@ std::vector<std::string> readAll(LineSource& source) {
     return lines;
 }
 
+// Windows-1250 bytes become UTF-8; a blank line stays, a last line end makes no extra line.
 TEST(PrintFile, CroatianLettersAndLineEnds) {
-    // "Čćđšž ČĆĐŠŽ" in Windows-1250, a blank line, and a last line without its line end.
-    TempFile file("\xC8\xE6\xF0\x9A\x9E \xC8\xC6\xD0\x8A\x8E\r\n\r\nkraj");
-    FileLines lines(file.path(), "Cijena.txt");
-    const auto read = readAll(lines);
-    ASSERT_EQ(read.size(), 3u);
-    EXPECT_EQ(read[0], "Čćđšž ČĆĐŠŽ");
-    EXPECT_EQ(read[1], "");
-    EXPECT_EQ(read[2], "kraj");
+    const struct {
+        const char* bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        // "Čćđšž ČĆĐŠŽ", a blank line, and a last line without its line end.
+        {"\xC8\xE6\xF0\x9A\x9E \xC8\xC6\xD0\x8A\x8E\r\n\r\nkraj", {"Čćđšž ČĆĐŠŽ", "", "kraj"}},
+        {"a\r\nb\r\n", {"a", "b"}},
+    };
+    for (const auto& c : cases) {
+        TempFile file(c.bytes);
+        FileLines lines(file.path(), "Cijena.txt");
+        EXPECT_EQ(readAll(lines), c.lines);
+    }
     EXPECT_EQ(utf8FromCp1250("\x80 \xA9"), "€ ©");
-}
-
-TEST(PrintFile, LastLineEndMakesNoExtraLine) {
-    TempFile file("a\r\nb\r\n");
-    FileLines lines(file.path(), "Ponuda.txt");
-    EXPECT_EQ(readAll(lines), (std::vector<std::string>{"a", "b"}));
 }
 
 TEST(PrintFile, MissingFileIsDescribed) {

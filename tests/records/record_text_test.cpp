@@ -186,8 +186,13 @@ TEST(RecordText, BasicPriceLayout) {
     EXPECT_EQ(linesOf(PripremiIzracun(in)), expected);
 }
 
-TEST(RecordText, TextsWiderThanTheirColumnsAreNotPaddedAndDoNotFail) {
+// Columns are counted in characters, and a text wider than its column pushes the line out.
+TEST(RecordText, ColumnsCountCharactersAndWideTextsAreNotPadded) {
     RecordInputs in = interiorDesign();
+    in.phases[1].lblP = "2. Idejno rješenje čćđšž";
+    EXPECT_EQ(linesOf(PripremiIzracun(in))[10],
+              "2. Idejno rješenje čćđšž 4 %                                     2.810,22");
+
     in.phases[0].lblP = std::string(80, 'x');
     in.lblOdabir = "123.456.789.012.345.678.901.234.567.890.123.456.789.012,00";
     in.Stopa = 0.25;
@@ -195,13 +200,6 @@ TEST(RecordText, TextsWiderThanTheirColumnsAreNotPaddedAndDoNotFail) {
     EXPECT_EQ(lines[9], std::string(80, 'x') + " 2 %1.405,11");
     EXPECT_EQ(lines[14], "          Ukupno: kn" + in.lblOdabir);
     EXPECT_EQ(lines[16].substr(0, 32), "          S V E U K U P N O: kn1");
-}
-
-TEST(RecordText, PhaseNamesAreMeasuredInCharactersNotBytes) {
-    RecordInputs in = interiorDesign();
-    in.phases[1].lblP = "2. Idejno rješenje čćđšž";
-    const std::string line = linesOf(PripremiIzracun(in))[10];
-    EXPECT_EQ(line, "2. Idejno rješenje čćđšž 4 %                                     2.810,22");
 }
 
 TEST(RecordText, UnreadableNumbersAndAZeroValueFailAsTheWindowsHandlersExpect) {

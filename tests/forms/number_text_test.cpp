@@ -33,19 +33,17 @@ TEST(NumberText, PatternsInTheCroatianFormat) {
         {0.25, "0.0", "0,3"},
         {0, "#0,0.00", "00,00"},
         {100000000, "#,0.00", "100.000.000,00"},
+        // Halves round away from zero on the decimal value: binary doubles just below the
+        // half are still rounded up after 15 significant digits.
+        {1.005, "0.00", "1,01"},
+        {2.675, "0.00", "2,68"},
+        {-2.675, "0.00", "-2,68"},
+        {0.125, "0.00", "0,13"},
+        {60339.874999999, "#,0.00", "60.339,87"},
+        {-0.001, "#,0.00", "0,00"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(fmt(c.x, c.pattern), c.text) << c.x << " " << c.pattern;
-}
-
-TEST(NumberText, RoundsHalfAwayFromZeroOnTheDecimalValue) {
-    // Binary doubles just below the half are still rounded up after 15 significant digits.
-    EXPECT_EQ(fmt(1.005, "0.00"), "1,01");
-    EXPECT_EQ(fmt(2.675, "0.00"), "2,68");
-    EXPECT_EQ(fmt(-2.675, "0.00"), "-2,68");
-    EXPECT_EQ(fmt(0.125, "0.00"), "0,13");
-    EXPECT_EQ(fmt(60339.874999999, "#,0.00"), "60.339,87");
-    EXPECT_EQ(fmt(-0.001, "#,0.00"), "0,00");
 }
 
 TEST(NumberText, PlainText) {

@@ -11,6 +11,7 @@ namespace tarvel::calculator {
 
 using forms::divide;
 using forms::fmt;
+using forms::kMoney;
 using forms::MsgAnswer;
 using forms::MsgButtons;
 using forms::MsgIcon;
@@ -19,7 +20,6 @@ using forms::num;
 namespace {
 constexpr const char* kCannot = forms::titles::kCannot;
 constexpr const char* kTitle = forms::titles::kProgram;
-constexpr const char* kMoney = "#,0.00";
 } // namespace
 
 void FrmGl::ShowOutOfTariff() {

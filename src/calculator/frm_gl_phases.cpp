@@ -9,11 +9,8 @@
 namespace tarvel::calculator {
 
 using forms::fmt;
+using forms::kMoney;
 using forms::num;
-
-namespace {
-constexpr const char* kMoney = "#,0.00";
-} // namespace
 
 bool FrmGl::TotalsOnShow() const {
     return lblSumamax->visible();

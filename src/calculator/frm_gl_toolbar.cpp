@@ -6,6 +6,7 @@
 #include "estimator/frm_vrijednost.h"
 #include "forms/message_titles.h"
 #include "forms/number_text.h"
+#include "offer/offer_file.h"
 #include "records/frm_ispis.h"
 #include "records/record_save.h"
 
@@ -13,23 +14,10 @@ namespace tarvel::calculator {
 
 using forms::divide;
 using forms::fmt;
+using forms::kMoney;
 using forms::MsgButtons;
 using forms::MsgIcon;
 using forms::num;
-
-namespace {
-
-constexpr const char* kMoney = "#,0.00";
-constexpr const char* kOfferFile = "Ponuda.txt";
-
-// Before the estimator or the offer composer opens, F1 leads to its page of the user's guide;
-// RestoreHelpFile gives the regulation back when the window closes.
-void SetGuideHelpFile(Calculator& calc, const std::string& page) {
-    calc.applicationHelpFile = calc.platform().programDirectory() +
-                               (HtmlHelpOn(calc.state()) ? "\\Upute.chm::/" + page : "\\Upute.hlp");
-}
-
-} // namespace
 
 void FrmGl::tlb1_ButtonClick(const std::string& key) {
     Calculator& calc = calculator();
@@ -190,12 +178,12 @@ bool FrmGl::CommandPonuda() {
 }
 
 bool FrmGl::CommandPvidi() {
-    if (!platform().files().exists(kOfferFile)) {
+    if (!platform().files().exists(offer::kOfferFile)) {
         platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,
                               "Ne mogu naći ponudu.");
         return false;
     }
-    platform().openTextViewer(kOfferFile);
+    platform().openTextViewer(offer::kOfferFile);
     return true;
 }
 

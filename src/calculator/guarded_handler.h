@@ -3,7 +3,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
-#include "forms/number_text.h"
+#include <utility>
 
 namespace tarvel::calculator {
 
@@ -11,13 +11,7 @@ namespace tarvel::calculator {
 // a number is reported by ShowBadValue, an arithmetic failure ends the handler silently with
 // what was already written left as it is.
 template <typename F> void runGuarded(Calculator& calc, F&& handler) {
-    try {
-        handler();
-    } catch (const forms::ConversionError& e) {
-        calc.state().NeispravanUpis = e.text();
-        calc.frmGl().ShowBadValue();
-    } catch (const forms::ArithmeticError&) {
-    }
+    calc.frmGl().guarded(std::forward<F>(handler));
 }
 
 } // namespace tarvel::calculator

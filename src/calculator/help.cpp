@@ -83,6 +83,11 @@ void RestoreHelpFile(Calculator& calc) {
                                (HtmlHelpOn(calc.state()) ? "\\Tarvel.chm" : "\\Tarvel.hlp");
 }
 
+void SetGuideHelpFile(Calculator& calc, const std::string& page) {
+    calc.applicationHelpFile = calc.platform().programDirectory() +
+                               (HtmlHelpOn(calc.state()) ? "\\Upute.chm::/" + page : "\\Upute.hlp");
+}
+
 void ShowClassicTopic(Calculator& calc, int topic) {
     if (calc.applicationHelpFile.empty())
         return;

@@ -37,6 +37,9 @@ void ShowClassicHelp(Calculator& calc, std::string_view file, int command);
 void MissingHelpMessage(forms::Platform& platform);
 // The application help file goes back to the regulation.
 void RestoreHelpFile(Calculator& calc);
+// Before the estimator or the offer composer opens, F1 leads to its page of the user's guide;
+// RestoreHelpFile gives the regulation back when the window closes.
+void SetGuideHelpFile(Calculator& calc, const std::string& page);
 // F1 of the classic help: the application help file at a window's help topic number.
 void ShowClassicTopic(Calculator& calc, int topic);
 

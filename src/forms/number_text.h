@@ -32,6 +32,9 @@ public:
 // The value is first rounded to 15 significant digits, then half away from zero.
 std::string fmt(double x, std::string_view pattern);
 
+// The pattern of every amount of money: two decimals, grouped ("1.234.567,50").
+inline constexpr const char* kMoney = "#,0.00";
+
 // The number as its plain text: at most 15 significant digits, no grouping, no trailing
 // zeros, "," as decimal separator (0.22 gives "0,22", 22 gives "22").
 std::string plainText(double x);

@@ -12,11 +12,11 @@ namespace tarvel::offer {
 
 using forms::ControlKind;
 using forms::fmt;
+using forms::kMoney;
 using forms::num;
 
 namespace {
 
-constexpr const char* kMoney = "#,0.00";
 constexpr forms::Color kCell{255, 255, 255};
 
 std::string indexed(const std::string& name, int i) {

@@ -13,6 +13,7 @@
 namespace tarvel::offer {
 
 using forms::fmt;
+using forms::kMoney;
 using forms::MsgAnswer;
 using forms::MsgButtons;
 using forms::MsgIcon;
@@ -20,7 +21,6 @@ using forms::num;
 
 namespace {
 
-constexpr const char* kMoney = "#,0.00";
 constexpr double kHandEntryLimit = 25000;
 
 constexpr const char* kServiceMenus[] = {"mnuPp", "mnuA", "mnuG", "mnuD", "mnuSE", "mnuT", "mnuN"};

@@ -19,6 +19,7 @@
 #include "estimator/building_types.h"
 #include "estimator/cost_model.h"
 #include "estimator/frm_vrijednost.h"
+#include "program/program.h"
 #include "system/memory_settings_store.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
@@ -66,7 +67,7 @@ struct Program {
     }
 
     ui::QtPlatform platform;
-    calculator::Calculator calculator;
+    program::Program calculator;
     ui::Windows windows;
 };
 

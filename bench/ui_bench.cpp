@@ -18,6 +18,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "program/program.h"
 #include "system/memory_settings_store.h"
 #include "ui/calculator_windows.h"
 #include "ui/qt_platform.h"
@@ -40,7 +41,7 @@ struct Program {
     QWidget& window() const { return *windows.window("frmGl"); }
 
     ui::QtPlatform platform;
-    calculator::Calculator calculator;
+    program::Program calculator;
     ui::Windows windows;
 };
 

@@ -8,7 +8,10 @@
 #include <optional>
 
 #include "calculator/calculator.h"
+#include "program/program.h"
+#include "records/program_files.h"
 #include "system/app_identity.h"
+#include "system/file_writes.h"
 #include "system/qt_translation.h"
 #include "tarvel_version.h"
 #include "ui/calculator_windows.h"
@@ -85,6 +88,7 @@ bool acceptRemainingArguments(CommandLine& commandLine) {
 } // namespace
 
 int main(int argc, char** argv) {
+    tarvel::system::prepareFileWrites();
     {
         QCoreApplication commandLineOnly(argc, argv);
         setApplicationNames();
@@ -108,7 +112,13 @@ int main(int argc, char** argv) {
     }
 
     tarvel::ui::QtPlatform platform;
-    tarvel::calculator::Calculator calculator(platform);
+    tarvel::system::removeLeftoverTemporaryFiles(
+        QString::fromStdString(platform.programDirectory()),
+        {QString::fromLatin1(tarvel::records::kRecordFile),
+         QString::fromLatin1(tarvel::records::kOfferFile),
+         QString::fromLatin1(tarvel::records::kEstimateFile),
+         QString::fromLatin1(tarvel::records::kEstimatePrintFile)});
+    tarvel::program::Program calculator(platform);
     tarvel::ui::Windows windows(calculator);
     tarvel::ui::registerCalculatorWindows(windows);
     platform.setWindows(&windows);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "calculator/shared_state.h"
@@ -10,7 +11,9 @@ namespace tarvel::calculator {
 
 class FrmGl;
 
-// The calculator program: its windows and the state they share.
+// The calculator: its windows and the state they share. The windows are registered, and the
+// commands that open a window of a folder above this one are wired, by the program
+// (program/program.h); this folder knows none of those windows.
 class Calculator : public forms::Application {
 public:
     explicit Calculator(forms::Platform& platform);
@@ -20,9 +23,23 @@ public:
     void start();
     FrmGl& frmGl();
 
-    // The offer composer's value label with this index (-1 for the separate label of the
-    // tenth discipline); "" while no offer is open.
-    virtual std::string offerValueText(int index);
+    // The main window's ways into the windows above the calculator; a command that is not
+    // wired does nothing.
+    struct WindowCommands {
+        // The toolbar command "Vrijednost": the budget value estimator, modal.
+        std::function<void()> showEstimator;
+        // The toolbar command "Odstup": the deviations of the chosen service; false when
+        // the command was refused.
+        std::function<bool()> showDeviations;
+        // The offer composer's value label with this index (-1 for the separate label of the
+        // tenth discipline); "" while no offer is open.
+        std::function<std::string(int)> offerValueText;
+    };
+    WindowCommands commands;
+
+    std::string offerValueText(int index) const {
+        return commands.offerValueText ? commands.offerValueText(index) : "";
+    }
 
     // The help file that the F1 key of the classic help opens with a window's topic number.
     std::string applicationHelpFile;

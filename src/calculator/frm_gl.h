@@ -43,6 +43,7 @@ public:
     // Shared routines that other windows call.
     void ResetService();
     void ClearResults();
+    void ClearDeviations();
     void ClearChosenPrices();
     void CategoryChosen();
     void FocusChosenCategory();

@@ -6,7 +6,6 @@
 #include "calculator/frm_popust.h"
 #include "calculator/guarded_handler.h"
 #include "calculator/help.h"
-#include "deviations/frm_odstup.h"
 
 namespace tarvel::calculator {
 
@@ -44,7 +43,10 @@ bool runHelpOrDeviationCommand(FrmGl& frm, const std::string& key) {
     else if (key == "Pupute")
         runGuarded(calc, [&] { mnuPupute_Click(calc); });
     else if (key == "Odstup")
-        runGuarded(calc, [&] { deviations::OdstupCommand(frm); });
+        runGuarded(calc, [&] {
+            if (calc.commands.showDeviations)
+                calc.commands.showDeviations();
+        });
     else if (key == "Odstupminus")
         runGuarded(calc, [&] { OdstupminusCommand(frm); });
     else

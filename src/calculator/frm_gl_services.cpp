@@ -39,9 +39,17 @@ void FrmGl::ResetService() {
     s.Usluga = "";
     s.NapomenaOdabir = "";
     s.Prekini = true;
+    ClearDeviations();
     tlb1->setEnabled("Odstupminus", false);
     for (forms::Control* f : {fraKat, fraFaze, fraCijena, fraUk})
         f->setVisible(false);
+}
+
+// The deviations end with the addition they describe: a record never names one that does not
+// raise its fee.
+void FrmGl::ClearDeviations() {
+    state().TekstOdstupanja = "";
+    state().PostotakOdstupanja = 0;
 }
 
 void FrmGl::ClearResults() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and exit of the main window.
-#include <limits>
+#include <optional>
+#include <string>
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
@@ -12,6 +13,24 @@ using forms::fmt;
 using forms::num;
 
 using forms::Toolbar;
+
+namespace {
+
+// The highest tax rate the tax dialog accepts, as a fraction: anything from 100 % on is refused.
+constexpr double kHighestTaxRate = 0.99;
+
+// A stored setting read as a number within [lowest, highest]; nothing when it is not one.
+std::optional<double> storedNumberIn(const std::string& text, double lowest, double highest) {
+    try {
+        const double value = num(text);
+        if (value >= lowest && value <= highest)
+            return value;
+    } catch (const forms::ConversionError&) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
 
 void FrmGl::Form_Load() {
     SharedState& s = state();
@@ -28,27 +47,20 @@ void FrmGl::Form_Load() {
     s.Kurs = num(fmt(num(txtKurs->text()), "#0.00"));
 
     forms::SettingsStore& settings = platform().settings();
-    // A stored tax rate that is not a number counts as 0; start-up goes on, so that no
-    // command is left enabled that needs a service.
-    try {
-        s.Stopa = num(settings.get("ZadnjaStopa", "0"));
-    } catch (const forms::ConversionError&) {
-        s.Stopa = 0;
-    }
+    // Settings are read like user input: a stored tax rate that is not a number, or lies
+    // outside what the tax dialog accepts (0 to below 100 %), counts as 0; start-up goes on, so
+    // that no command is left enabled that needs a service.
+    s.Stopa = storedNumberIn(settings.get("ZadnjaStopa", "0"), 0, kHighestTaxRate).value_or(0);
     s.Html = settings.get("Html", "0");
     s.Toolbar = settings.get("Toolbar", std::to_string(Toolbar::kFlatStyle));
 
+    // The toolbar's style bits are a whole number of 16 bits; anything else is no style.
     int style = Toolbar::kFlatStyle;
-    try {
-        // A stored value beyond the range of the style bits is no style at all.
-        const double stored = num(s.Toolbar);
-        if (!(stored >= std::numeric_limits<int>::min() &&
-              stored <= std::numeric_limits<int>::max()))
-            throw forms::ConversionError(s.Toolbar);
-        style = static_cast<int>(stored);
-    } catch (const forms::ConversionError&) {
+    const std::optional<double> stored = storedNumberIn(s.Toolbar, 0, 0xFFFF);
+    if (stored && *stored == static_cast<int>(*stored))
+        style = static_cast<int>(*stored);
+    else
         s.Toolbar = std::to_string(Toolbar::kFlatStyle);
-    }
     tlb1->setStyle(style);
     mnuPIE5->setChecked(style != 0);
 

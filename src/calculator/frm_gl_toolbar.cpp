@@ -2,12 +2,10 @@
 // The toolbar tlb1: every command by its key, and the offer flow's rule after a command.
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "calculator/frm_ispis.h"
 #include "calculator/help.h"
-#include "estimator/frm_vrijednost.h"
 #include "forms/message_titles.h"
 #include "forms/number_text.h"
-#include "offer/offer_file.h"
-#include "records/frm_ispis.h"
 #include "records/record_save.h"
 
 namespace tarvel::calculator {
@@ -43,10 +41,11 @@ void FrmGl::tlb1_ButtonClick(const std::string& key) {
     } else if (key == "Note") {
         wentOn = CommandNote();
     } else if (key == "Ispis") {
-        records::showPrintDialog(calc);
+        showPrintDialog(calc);
     } else if (key == "Vrijednost") {
         SetGuideHelpFile(calc, "Proracun.htm");
-        estimator::showEstimator(calc);
+        if (calc.commands.showEstimator)
+            calc.commands.showEstimator();
     } else if (key == "Ponuda") {
         wentOn = CommandPonuda();
     } else if (key == "Pvidi") {
@@ -178,12 +177,12 @@ bool FrmGl::CommandPonuda() {
 }
 
 bool FrmGl::CommandPvidi() {
-    if (!platform().files().exists(offer::kOfferFile)) {
+    if (!platform().files().exists(records::kOfferFile)) {
         platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,
                               "Ne mogu naći ponudu.");
         return false;
     }
-    platform().openTextViewer(offer::kOfferFile);
+    platform().openTextViewer(records::kOfferFile);
     return true;
 }
 

@@ -56,6 +56,7 @@ void FrmGl::txtInvest_GotFocus() {
     lblCmax->setCaption("0");
     txtPopust->setText("0");
     txtDodaj->setText("0");
+    ClearDeviations();
     for (int k = 1; k <= 5; ++k)
         optK[k]->setValue(0);
     for (int i = 1; i <= 8; ++i)

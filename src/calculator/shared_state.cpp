@@ -2,7 +2,8 @@
 #include "calculator/shared_state.h"
 
 #include <charconv>
-#include <map>
+#include <type_traits>
+#include <utility>
 
 namespace tarvel::calculator {
 namespace {
@@ -41,80 +42,45 @@ void SharedState::clearExclusions() {
     }
 }
 
+namespace {
+
+struct TextOf {
+    std::string operator()(const std::string& s) const { return s; }
+    std::string operator()(bool b) const { return b ? "True" : "False"; }
+    std::string operator()(double x) const { return numberText(x); }
+    std::string operator()(int x) const { return numberText(x); }
+};
+
+// "CijenaStruke(3)": the array's name and the index; nothing for any other name.
+std::optional<std::pair<std::string, std::size_t>> arrayElement(const std::string& name) {
+    const std::size_t open = name.find('(');
+    if (open == std::string::npos || name.back() != ')')
+        return std::nullopt;
+    const std::string digits = name.substr(open + 1, name.size() - open - 2);
+    int i = -1;
+    const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), i);
+    if (r.ec != std::errc() || r.ptr != digits.data() + digits.size() || i < 0 ||
+        i >= SharedState::kOfferRows)
+        return std::nullopt;
+    return std::pair{name.substr(0, open), static_cast<std::size_t>(i)};
+}
+
+} // namespace
+
 std::optional<std::string> SharedState::text(const std::string& name) const {
-    using S = SharedState;
-    static const std::map<std::string, std::string S::*> texts = {
-        {"Usluga", &S::Usluga},
-        {"Html", &S::Html},
-        {"Toolbar", &S::Toolbar},
-        {"HtmlStranica", &S::HtmlStranica},
-        {"NeispravanUpis", &S::NeispravanUpis},
-        {"NapomenaUkupno", &S::NapomenaUkupno},
-        {"NapomenaOdabir", &S::NapomenaOdabir},
-        {"TekstOdstupanja", &S::TekstOdstupanja},
-        {"Izracun", &S::Izracun},
-        {"DatotekaIzracuna", &S::DatotekaIzracuna},
-        {"OznakaDiscipline", &S::OznakaDiscipline},
-        {"UdioUInvesticiji", &S::UdioUInvesticiji},
-        {"Struka", &S::Struka},
-        {"PonudaVrijednost", &S::PonudaVrijednost},
-        {"NaslovIspisa", &S::NaslovIspisa},
-    };
-    static const std::map<std::string, bool S::*> flags = {
-        {"Prekini", &S::Prekini},
-        {"Iskljucena1", &S::Iskljucena1},
-        {"Iskljucena2", &S::Iskljucena2},
-        {"Iskljucena3", &S::Iskljucena3},
-        {"Iskljucena4", &S::Iskljucena4},
-        {"Iskljucena6", &S::Iskljucena6},
-        {"Iskljucena7", &S::Iskljucena7},
-        {"IzPonude", &S::IzPonude},
-        {"PreuzmiVrijednost", &S::PreuzmiVrijednost},
-    };
-    static const std::map<std::string, double S::*> numbers = {
-        {"Kurs", &S::Kurs},
-        {"Stopa", &S::Stopa},
-        {"PostotakOdstupanja", &S::PostotakOdstupanja},
-        {"VrijednostGradjevine", &S::VrijednostGradjevine},
-        {"ZadnjaSvota", &S::ZadnjaSvota},
-    };
-    if (const auto it = texts.find(name); it != texts.end())
-        return this->*(it->second);
-    if (const auto it = flags.find(name); it != flags.end())
-        return std::string(this->*(it->second) ? "True" : "False");
-    if (const auto it = numbers.find(name); it != numbers.end())
-        return numberText(this->*(it->second));
-    if (name == "PomocDatoteka")
-        return numberText(PomocDatoteka);
-    // ---- The offer's rows, body and file (begin) ----
-    static const std::map<std::string, std::string S::*> offerTexts = {
-        {"TijeloPonude", &S::TijeloPonude},
-        {"ZadnjaPonuda", &S::ZadnjaPonuda},
-        {"DatotekaPonude", &S::DatotekaPonude},
-        {"UdioOstalo", &S::UdioOstalo},
-        {"RucniTekst", &S::RucniTekst}};
-    if (const auto it = offerTexts.find(name); it != offerTexts.end())
-        return this->*(it->second);
-    // An element of an offer array: "CijenaStruke(3)".
-    const size_t open = name.find('(');
-    if (open != std::string::npos && name.back() == ')') {
-        const std::string array = name.substr(0, open);
-        const std::string digits = name.substr(open + 1, name.size() - open - 2);
-        int i = -1;
-        const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), i);
-        if (r.ec != std::errc() || r.ptr != digits.data() + digits.size() || i < 0 ||
-            i >= kOfferRows)
-            return std::nullopt;
-        const auto row = static_cast<size_t>(i);
-        if (array == "KorigiraniTrosak")
-            return numberText(KorigiraniTrosak[row]);
-        if (array == "CijenaStruke")
-            return numberText(CijenaStruke[row]);
-        if (array == "TekstStruke")
-            return TekstStruke[row];
-    }
-    // ---- The offer's rows, body and file (end) ----
-    return std::nullopt;
+    const auto element = arrayElement(name);
+    std::optional<std::string> found;
+    forEach([&](const char* variable, const auto& value) {
+        using T = std::decay_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, std::array<double, kOfferRows>> ||
+                      std::is_same_v<T, std::array<std::string, kOfferRows>>) {
+            if (element && element->first == variable)
+                found = TextOf{}(value[element->second]);
+        } else if (name == variable) {
+            found = TextOf{}(value);
+        }
+    });
+    return found;
 }
 
 } // namespace tarvel::calculator

@@ -40,7 +40,6 @@ struct SharedState {
     double ZadnjaSvota = 0;
     std::string NaslovIspisa;
 
-    // ---- The offer's rows, body and file (begin) ----
     // Row i of the offer composer (0 .. 10); KorigiraniTrosak(0) is unused, the corrected
     // cost of row 0 being VrijednostGradjevine.
     static constexpr int kOfferRows = 11;
@@ -55,15 +54,58 @@ struct SharedState {
     // Set when the offer composer has handed a row over to the main window; the value box
     // takes that row over once, and later commands leave the user's work alone.
     bool offerRowHandedOver = false;
-    // ---- The offer's rows, body and file (end) ----
 
     // The remembered exclusion flag of a phase (1, 2, 3, 4, 6, 7), or nullptr for 5 and 8.
     bool* exclusion(int phase);
     void clearExclusions();
 
     // A variable as text, as the scenario files show it: strings as they are, flags
-    // True/False, numbers in their shortest plain form with "." as decimal point.
+    // True/False, numbers in their shortest plain form with "." as decimal point; an array's
+    // element as "CijenaStruke(3)".
     std::optional<std::string> text(const std::string& name) const;
+
+    // Calls f(name, variable) for every variable: the one list of the state's names.
+    template <typename F> void forEach(F&& f) const {
+        f("Usluga", Usluga);
+        f("Kurs", Kurs);
+        f("Stopa", Stopa);
+        f("Html", Html);
+        f("Toolbar", Toolbar);
+        f("HtmlStranica", HtmlStranica);
+        f("PomocDatoteka", PomocDatoteka);
+        f("Prekini", Prekini);
+        f("Iskljucena1", Iskljucena1);
+        f("Iskljucena2", Iskljucena2);
+        f("Iskljucena3", Iskljucena3);
+        f("Iskljucena4", Iskljucena4);
+        f("Iskljucena6", Iskljucena6);
+        f("Iskljucena7", Iskljucena7);
+        f("NeispravanUpis", NeispravanUpis);
+        f("NapomenaUkupno", NapomenaUkupno);
+        f("NapomenaOdabir", NapomenaOdabir);
+        f("PostotakOdstupanja", PostotakOdstupanja);
+        f("TekstOdstupanja", TekstOdstupanja);
+        f("Izracun", Izracun);
+        f("DatotekaIzracuna", DatotekaIzracuna);
+        f("OznakaDiscipline", OznakaDiscipline);
+        f("UdioUInvesticiji", UdioUInvesticiji);
+        f("VrijednostGradjevine", VrijednostGradjevine);
+        f("Struka", Struka);
+        f("IzPonude", IzPonude);
+        f("PreuzmiVrijednost", PreuzmiVrijednost);
+        f("PonudaVrijednost", PonudaVrijednost);
+        f("ZadnjaSvota", ZadnjaSvota);
+        f("NaslovIspisa", NaslovIspisa);
+        f("KorigiraniTrosak", KorigiraniTrosak);
+        f("CijenaStruke", CijenaStruke);
+        f("TekstStruke", TekstStruke);
+        f("TijeloPonude", TijeloPonude);
+        f("ZadnjaPonuda", ZadnjaPonuda);
+        f("DatotekaPonude", DatotekaPonude);
+        f("UdioOstalo", UdioOstalo);
+        f("RucniTekst", RucniTekst);
+        f("offerRowHandedOver", offerRowHandedOver);
+    }
 };
 
 } // namespace tarvel::calculator

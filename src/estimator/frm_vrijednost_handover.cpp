@@ -7,10 +7,11 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
+#include "calculator/print_command.h"
 #include "estimator/frm_vrijednost.h"
 #include "forms/message_titles.h"
 #include "forms/number_text.h"
-#include "records/print_routine.h"
+#include "records/record_save.h"
 
 namespace tarvel::estimator {
 
@@ -20,8 +21,6 @@ using forms::num;
 
 namespace {
 
-constexpr char kPregled[] = "Pregled.txt";
-constexpr char kTrenvr[] = "Trenvr.txt";
 constexpr char kOfferCommand[] = "Ponuda";
 
 // Services priced on the value of the whole building.
@@ -48,18 +47,13 @@ void FrmVrijednost::Form_Unload() {
 }
 
 bool FrmVrijednost::SpremiProcjenu() {
-    const char* file = printing_ ? kTrenvr : kPregled;
+    const char* file = printing_ ? records::kEstimatePrintFile : records::kEstimateFile;
     printing_ = false;
     if (!computed_)
         return false;
-    const forms::FileResult written =
-        platform().files().writeWhole(file, estimateFileText(*computed_));
-    if (written == forms::FileResult::Ok)
-        return true;
-    platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kCannot,
-                          std::string("Procjenu nije moguće zapisati u datoteku ") + file +
-                              ". Ako je otvorena u drugom programu, zatvorite ga i ponovite.");
-    return false;
+    return records::reportWrite(platform(), file,
+                                platform().files().replaceWhole(file, estimateFileText(*computed_)),
+                                "Procjena nije zapisana");
 }
 
 void FrmVrijednost::cmdIspis_Click() {
@@ -68,13 +62,13 @@ void FrmVrijednost::cmdIspis_Click() {
     if (!SpremiProcjenu())
         return;
     calc_.state().NaslovIspisa = "Proračunska vrijednost";
-    records::IspisiDatoteku(calc_, kTrenvr);
-    platform().files().remove(kTrenvr);
+    calculator::IspisiDatoteku(calc_, records::kEstimatePrintFile);
+    platform().files().remove(records::kEstimatePrintFile);
 }
 
 void FrmVrijednost::cmdZadnji_Click() {
-    if (platform().files().exists(kPregled)) {
-        platform().openTextViewer(kPregled);
+    if (platform().files().exists(records::kEstimateFile)) {
+        platform().openTextViewer(records::kEstimateFile);
         return;
     }
     platform().messageBox(MsgIcon::Information, MsgButtons::Ok, forms::titles::kNoFile,

@@ -15,6 +15,13 @@ void Application::registerForm(const std::string& name, Factory factory) {
     factories_[name] = std::move(factory);
 }
 
+std::vector<std::string> Application::formNames() const {
+    std::vector<std::string> names;
+    for (const auto& [name, factory] : factories_)
+        names.push_back(name);
+    return names;
+}
+
 Form* Application::loaded(const std::string& name) const {
     const auto it = forms_.find(name);
     return it == forms_.end() ? nullptr : it->second.get();

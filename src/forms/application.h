@@ -32,6 +32,8 @@ public:
     // Unloads a loaded window: runs its unload handler and destroys it.
     void unload(const std::string& name);
     bool knows(const std::string& name) const { return factories_.count(name) != 0; }
+    // The names of every registered window, in alphabetical order.
+    std::vector<std::string> formNames() const;
 
     // The top of the stack of modal windows, or nullptr.
     Form* modalTop() const { return modal_.empty() ? nullptr : modal_.back(); }

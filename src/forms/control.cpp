@@ -9,52 +9,6 @@
 
 namespace tarvel::forms {
 
-std::u32string toU32(const std::string& s) {
-    std::u32string out;
-    for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        char32_t cp = c;
-        size_t extra = 0;
-        if (c >= 0xF0) {
-            cp = c & 0x07;
-            extra = 3;
-        } else if (c >= 0xE0) {
-            cp = c & 0x0F;
-            extra = 2;
-        } else if (c >= 0xC0) {
-            cp = c & 0x1F;
-            extra = 1;
-        }
-        ++i;
-        for (size_t k = 0; k < extra && i < s.size(); ++k, ++i)
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i]) & 0x3F);
-        out += cp;
-    }
-    return out;
-}
-
-std::string toU8(const std::u32string& s) {
-    std::string out;
-    for (char32_t cp : s) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
-
 Control::Control(Form& form, std::string name, ControlKind kind, Control* container)
     : form_(form), name_(std::move(name)), kind_(kind), container_(container) {
     if (kind == ControlKind::TextBox)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "forms/utf8.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -135,9 +137,5 @@ private:
     int selLength_ = 0;
     std::string shortcut_;
 };
-
-// UTF-8 and UTF-32 conversions for caret arithmetic.
-std::u32string toU32(const std::string& s);
-std::string toU8(const std::u32string& s);
 
 } // namespace tarvel::forms

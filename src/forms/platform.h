@@ -28,20 +28,21 @@ struct ScreenSize {
     int heightTwips = 0;
 };
 
-enum class FileResult { Ok, AccessDenied, Failed };
+enum class FileResult { Ok, InUse, Failed };
 
-// The outcome of a write, with the system's reason in words when it failed ("Permission
-// denied", "No space left on device"); AccessDenied is a file that another program holds or
-// that may not be written.
+// The outcome of a write: InUse when the system says another program holds the file, Failed
+// for every other failure, with its reason in Croatian words ("disk je pun").
 struct WriteResult {
     FileResult result = FileResult::Ok;
     std::string reason;
 
     friend bool operator==(const WriteResult& r, FileResult f) { return r.result == f; }
+    friend bool operator==(const WriteResult&, const WriteResult&) = default;
 };
 
 // Text files of the program directory, addressed by file name. Texts cross this interface
-// as UTF-8 with "\n" line ends; on disk they are Windows-1250 with CR LF.
+// as UTF-8 with "\n" line ends; on disk they are Windows-1250 with CR LF. A write either
+// completes or leaves the file as it was, and says which.
 class FileStore {
 public:
     virtual ~FileStore() = default;
@@ -51,14 +52,7 @@ public:
     // the file as it was: it only ever grows by the whole text.
     virtual WriteResult append(const std::string& name, const std::string& text) = 0;
     // Replaces the whole file atomically: a failure leaves the old file as it was.
-    virtual FileResult writeWhole(const std::string& name, const std::string& text) = 0;
-    // ---- Replacing a file, with the reason of a failure (begin) ----
-    // As writeWhole, with the system's reason in words when it failed ("" when the store
-    // cannot tell).
-    virtual WriteResult replaceWhole(const std::string& name, const std::string& text) {
-        return {writeWhole(name, text), {}};
-    }
-    // ---- Replacing a file, with the reason of a failure (end) ----
+    virtual WriteResult replaceWhole(const std::string& name, const std::string& text) = 0;
     virtual bool remove(const std::string& name) = 0;
     virtual std::optional<std::vector<std::string>> readLines(const std::string& name) = 0;
     virtual std::string fullPath(const std::string& name) = 0;
@@ -72,13 +66,6 @@ public:
     virtual void set(const std::string& key, const std::string& value) = 0;
 };
 
-// A document to print: a title for the job and the lines of each page.
-struct PrintJob {
-    std::string title;
-    std::vector<std::vector<std::string>> pages;
-};
-
-// ---- Printing a laid-out document, page by page (begin) ----
 // A page surface of the printer, of a print preview or of a PDF file, in a fixed-pitch font:
 // positions in centimetres from the top left corner of the printable area. A failure throws a
 // std::exception that describes it.
@@ -96,7 +83,6 @@ enum class PrintTarget { Printer, Preview, Pdf };
 
 // Draws a whole document on a surface, from its first page on.
 using PrintRender = std::function<void(PrintSurface&)>;
-// ---- Printing a laid-out document (end) ----
 
 class Platform {
 public:
@@ -123,15 +109,11 @@ public:
         (void)topic;
         showClassicHelp(file, 3);
     }
-    virtual void print(const PrintJob& job) = 0;
-    // ---- Printing a laid-out document (begin) ----
     // Prints a document on the default printer, shows it in a print preview or saves it as a
     // PDF file; `render` draws it (a preview may call it more than once). Returns the
     // failure's description, or nothing when the document went out or the user cancelled.
-    // This default collects the printer's pages as text and hands them to print().
     virtual std::optional<std::string> printDocument(const std::string& title, PrintTarget target,
-                                                     const PrintRender& render);
-    // ---- Printing a laid-out document (end) ----
+                                                     const PrintRender& render) = 0;
     // Asks the desktop to open a mail or web address; on failure returns the system's error.
     virtual std::optional<std::string> openAddress(const std::string& address) = 0;
     virtual void setBusy(bool busy) = 0;
@@ -147,34 +129,5 @@ public:
     // Called after a handler changed the models outside a user event the platform sent.
     virtual void refresh() {}
 };
-
-// ---- Printing a laid-out document (begin) ----
-inline std::optional<std::string>
-Platform::printDocument(const std::string& title, PrintTarget target, const PrintRender& render) {
-    // An A4 page with 10 pt type.
-    class TextPages : public PrintSurface {
-    public:
-        double widthCm() const override { return 19.0; }
-        double heightCm() const override { return 27.7; }
-        double lineHeightCm() const override { return 0.4; }
-        void printText(double, double, const std::string& text) override {
-            job.pages.back().push_back(text);
-        }
-        void newPage() override { job.pages.emplace_back(); }
-        PrintJob job;
-    };
-    TextPages pages;
-    pages.job.title = title;
-    pages.job.pages.emplace_back();
-    try {
-        render(pages);
-    } catch (const std::exception& e) {
-        return std::string(e.what());
-    }
-    if (target == PrintTarget::Printer)
-        print(pages.job);
-    return std::nullopt;
-}
-// ---- Printing a laid-out document (end) ----
 
 } // namespace tarvel::forms

@@ -3,14 +3,15 @@
 
 #include <string>
 
+#include "records/program_files.h"
+
 namespace tarvel::forms {
 class Platform;
 }
 
 namespace tarvel::offer {
 
-// The offer file in the program directory: the current offer, replaced whole at every write.
-inline constexpr const char* kOfferFile = "Ponuda.txt";
+using records::kOfferFile;
 
 // Replaces the offer file with the text (Windows-1250, CR LF). A file that another program
 // holds, or any other failure, is reported in a message box and leaves the former file as it

@@ -4,16 +4,13 @@
 #include <exception>
 #include <optional>
 
-#include "calculator/calculator.h"
 #include "records/print_file_lines.h"
 #include "records/print_layout.h"
 
 namespace tarvel::records {
 
-void IspisiDatoteku(calculator::Calculator& calc, const std::string& fileName,
-                    forms::PrintTarget target) {
-    forms::Platform& platform = calc.platform();
-    const std::string title = calc.state().NaslovIspisa;
+void printFile(forms::Platform& platform, const std::string& fileName, const std::string& title,
+               forms::PrintTarget target) {
     const std::string path = platform.files().fullPath(fileName);
     platform.setBusy(true);
     std::optional<std::string> failure;
@@ -31,7 +28,6 @@ void IspisiDatoteku(calculator::Calculator& calc, const std::string& fileName,
     if (failure)
         platform.messageBox(forms::MsgIcon::Critical, forms::MsgButtons::Ok, " Ispis podataka",
                             "Greška : " + *failure);
-    calc.state().NaslovIspisa = "";
 }
 
 } // namespace tarvel::records

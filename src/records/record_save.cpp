@@ -11,7 +11,7 @@ bool reportWrite(forms::Platform& platform, const std::string& fileName,
     switch (written.result) {
     case forms::FileResult::Ok:
         return true;
-    case forms::FileResult::AccessDenied:
+    case forms::FileResult::InUse:
         platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok,
                             forms::titles::kCannot,
                             "Datoteka " + fileName +
@@ -23,7 +23,7 @@ bool reportWrite(forms::Platform& platform, const std::string& fileName,
     }
     // Nothing half-written stays behind, so the command can simply be repeated once the cause
     // is mended; the user must not believe it was done.
-    const std::string reason = written.reason.empty() ? "nepoznata greška" : written.reason;
+    const std::string reason = written.reason.empty() ? "nepoznata greška sustava" : written.reason;
     platform.messageBox(forms::MsgIcon::Information, forms::MsgButtons::Ok, forms::titles::kCannot,
                         notWritten + " u datoteku " + fileName + ". Razlog: " + reason + ".");
     return false;

@@ -16,10 +16,7 @@ public:
     bool exists(const std::string& name) override;
     std::optional<long long> size(const std::string& name) override;
     forms::WriteResult append(const std::string& name, const std::string& text) override;
-    forms::FileResult writeWhole(const std::string& name, const std::string& text) override;
-    // ---- Replacing a file, with the reason of a failure (begin) ----
     forms::WriteResult replaceWhole(const std::string& name, const std::string& text) override;
-    // ---- Replacing a file, with the reason of a failure (end) ----
     bool remove(const std::string& name) override;
     std::optional<std::vector<std::string>> readLines(const std::string& name) override;
     std::string fullPath(const std::string& name) override;

@@ -189,31 +189,6 @@ void QtPlatform::showClassicHelp(const std::string& file, int) {
 }
 // ---- Help (end) ----
 
-void QtPlatform::print(const forms::PrintJob& job) {
-#ifdef TARVEL_WITH_PRINTING
-    QPrinter printer;
-    printer.setDocName(qs(job.title));
-    QPrintDialog dialog(&printer, dialogParent());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    painter.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    const int lineHeight = painter.fontMetrics().lineSpacing();
-    for (size_t page = 0; page < job.pages.size(); ++page) {
-        if (page > 0)
-            printer.newPage();
-        int y = lineHeight;
-        for (const std::string& line : job.pages[page]) {
-            painter.drawText(0, y, qs(line));
-            y += lineHeight;
-        }
-    }
-#else
-    (void)job;
-#endif
-}
-
-// ---- Printing a laid-out document (begin) ----
 std::optional<std::string> QtPlatform::printDocument(const std::string& title,
                                                      forms::PrintTarget target,
                                                      const forms::PrintRender& render) {
@@ -260,7 +235,6 @@ std::optional<std::string> QtPlatform::printDocument(const std::string& title,
     return std::string(records::kNoPrinter);
 #endif
 }
-// ---- Printing a laid-out document (end) ----
 
 std::optional<std::string> QtPlatform::openAddress(const std::string& address) {
     if (QDesktopServices::openUrl(QUrl(qs(address))))

@@ -34,7 +34,6 @@ public:
     void showHtmlHelp(const std::string& file, const std::string& page,
                       const std::string& window) override;
     void showClassicHelp(const std::string& file, int command) override;
-    void print(const forms::PrintJob& job) override;
     // Printing a laid-out document on the default printer, in a print preview or into a PDF
     // file, all through the same page surface.
     std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,

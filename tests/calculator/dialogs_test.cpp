@@ -10,6 +10,7 @@
 #include "calculator/frm_gl.h"
 #include "calculator/frm_kurs.h"
 #include "calculator/frm_stopa.h"
+#include "program/program.h"
 #include "tarvel_version.h"
 
 #include "../support/fake_platform.h"
@@ -49,7 +50,7 @@ protected:
     FrmStopa& stopa() { return static_cast<FrmStopa&>(open("frmStopa")); }
 
     fakes::FakePlatform platform;
-    Calculator calc{platform};
+    program::Program calc{platform};
 };
 
 TEST_F(DialogTest, RateThatIsNotAboveZeroIsRefusedAndTheOldRateStays) {

@@ -9,6 +9,7 @@
 #include "calculator/help.h"
 #include "deviations/frm_odstup.h"
 #include "forms/keys.h"
+#include "program/program.h"
 
 #include "../support/fake_platform.h"
 
@@ -31,7 +32,7 @@ protected:
 
     fakes::MemoryFiles files;
     fakes::FakePlatform platform;
-    Calculator calc{platform};
+    program::Program calc{platform};
 };
 
 // The help file the system points at follows the mode (the tick, the setting and the pages
@@ -60,7 +61,7 @@ TEST_F(HelpTest, DeviationsDialogHelpInBothModes) {
         p.fileStore = &helpFiles;
         if (html)
             p.stored["Html"] = "HTML";
-        Calculator c(p);
+        program::Program c(p);
         c.start();
         FrmGl& main = c.frmGl();
         main.userClick(*main.find("mnuAvisoko"));

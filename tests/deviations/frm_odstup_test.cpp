@@ -9,6 +9,7 @@
 #include "calculator/frm_gl.h"
 #include "deviations/frm_odstup.h"
 #include "forms/number_text.h"
+#include "program/program.h"
 
 #include "../support/fake_platform.h"
 
@@ -35,7 +36,7 @@ protected:
     }
 
     fakes::FakePlatform platform;
-    calculator::Calculator calc{platform};
+    program::Program calc{platform};
 };
 
 // The addition box refuses 250 % and more; a deviation it refused is no deviation at all.

@@ -10,6 +10,7 @@
 #include "calculator/frm_gl.h"
 #include "estimator/frm_vrijednost.h"
 #include "offer/frm_ponuda.h"
+#include "program/program.h"
 
 namespace tarvel::offer {
 namespace {
@@ -47,7 +48,7 @@ protected:
 
     fakes::MemoryFiles files;
     fakes::FakePlatform platform;
-    calculator::Calculator calc{platform};
+    program::Program calc{platform};
 };
 
 // A failed "Gotovo" leaves the offer open and its body as it was, so that pressing it again
@@ -63,7 +64,7 @@ TEST_F(OfferWindowTest, FinishingAfterAFailedWriteWritesTheTotalsOnce) {
         w.userClick(*w.cmdGotovo);
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.said()[0], " Ne može: Ponuda nije zapisana u datoteku Ponuda.txt. "
-                                      "Razlog: No space left on device.");
+                                      "Razlog: disk je pun.");
         EXPECT_TRUE(w.shown());
         EXPECT_EQ(calc.state().ZadnjaPonuda, body);
         EXPECT_EQ(files.files["Ponuda.txt"], body + "\r\n");

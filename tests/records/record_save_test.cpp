@@ -25,7 +25,7 @@ public:
         appended.push_back(name + ": " + text);
         return next;
     }
-    FileResult writeWhole(const std::string&, const std::string&) override {
+    WriteResult replaceWhole(const std::string&, const std::string&) override {
         throw std::logic_error("the save rewrote the file");
     }
     bool remove(const std::string&) override { throw std::logic_error("the save removed"); }
@@ -62,9 +62,9 @@ TEST(RecordSave, AppendsTheRecordAndALineBreakWithoutReadingTheFileOrSayingAnyth
 
 TEST(RecordSave, AFileInUseAndEveryOtherFailureAreReported) {
     SavePlatform platform;
-    platform.store.next = {FileResult::AccessDenied, "Permission denied"};
+    platform.store.next = {FileResult::InUse, "datoteku drži otvorenu drugi program"};
     EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
-    platform.store.next = {FileResult::Failed, "No space left on device"};
+    platform.store.next = {FileResult::Failed, "disk je pun"};
     EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
     platform.store.next = {FileResult::Failed, ""};
     EXPECT_FALSE(tarvel::records::saveRecord(platform, "zapis"));
@@ -72,8 +72,8 @@ TEST(RecordSave, AFileInUseAndEveryOtherFailureAreReported) {
     const std::vector<std::string> expected = {
         " Ne može: Datoteka Cijena.txt je otvorena u drugom programu. Prvo zatvorite taj "
         "program, a zatim ponovite proces pohranjivanja.",
-        " Ne može: Izračun nije pohranjen u datoteku Cijena.txt. Razlog: No space left on device.",
-        " Ne može: Izračun nije pohranjen u datoteku Cijena.txt. Razlog: nepoznata greška.",
+        " Ne može: Izračun nije pohranjen u datoteku Cijena.txt. Razlog: disk je pun.",
+        " Ne može: Izračun nije pohranjen u datoteku Cijena.txt. Razlog: nepoznata greška sustava.",
     };
     EXPECT_EQ(platform.said(), expected);
 }

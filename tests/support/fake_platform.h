@@ -11,6 +11,7 @@
 
 #include "forms/form.h"
 #include "forms/platform.h"
+#include "forms/text_pages.h"
 
 // The machine as the model tests see it: settings in memory, everything shown written down,
 // and a modal loop that runs what the test's user does in the window.
@@ -27,13 +28,10 @@ public:
         files[name] += text;
         return {};
     }
-    forms::FileResult writeWhole(const std::string& name, const std::string& text) override {
-        return replaceWhole(name, text).result;
-    }
     forms::WriteResult replaceWhole(const std::string& name, const std::string& text) override {
         if (failWrites > 0) {
             --failWrites;
-            return {forms::FileResult::Failed, "No space left on device"};
+            return {forms::FileResult::Failed, "disk je pun"};
         }
         files[name] = text;
         ++writes;
@@ -89,7 +87,14 @@ public:
     void showClassicHelpTopic(const std::string& file, int topic) override {
         shown.push_back("classic " + file + " topic " + std::to_string(topic));
     }
-    void print(const forms::PrintJob& job) override { printed.push_back(job); }
+    std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,
+                                             const forms::PrintRender& render) override {
+        forms::PrintJob job;
+        const std::optional<std::string> failure = forms::collectPages(title, render, job);
+        if (!failure && target == forms::PrintTarget::Printer)
+            printed.push_back(job);
+        return failure;
+    }
     std::optional<std::string> openAddress(const std::string& address) override {
         opened.push_back(address);
         busyWhileOpening = busy;

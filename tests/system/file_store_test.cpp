@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "system/cp1250.h"
 #include "system/cp1250_file_store.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #endif
 
 using tarvel::forms::FileResult;
+using tarvel::forms::WriteResult;
 using Lines = std::vector<std::string>;
 
 namespace {
@@ -46,9 +48,9 @@ TEST_F(FileStoreTest, AppendCreatesTheFileThenAppendsInCodePageBytes) {
     EXPECT_EQ(store.readLines("zapis.txt"), (Lines{"čista", "Ž ? 5 €"}));
 }
 
-TEST_F(FileStoreTest, WriteWholeReplacesTheFileAndLeavesNoTemporaryFile) {
-    EXPECT_EQ(store.writeWhole("ponuda.txt", "prva\nverzija\n"), FileResult::Ok);
-    EXPECT_EQ(store.writeWhole("ponuda.txt", "đak\n\nb"), FileResult::Ok);
+TEST_F(FileStoreTest, ReplaceWholeReplacesTheFileAndLeavesNoTemporaryFile) {
+    EXPECT_EQ(store.replaceWhole("ponuda.txt", "prva\nverzija\n"), FileResult::Ok);
+    EXPECT_EQ(store.replaceWhole("ponuda.txt", "đak\n\nb"), FileResult::Ok);
 
     EXPECT_EQ(bytesOf("ponuda.txt"), "\xF0"
                                      "ak\r\n\r\nb");
@@ -59,65 +61,71 @@ TEST_F(FileStoreTest, WriteWholeReplacesTheFileAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(store.exists("ponuda.txt"));
 }
 
-TEST_F(FileStoreTest, MissingFilesAndOtherFailuresGiveTheSystemsReason) {
+// Every failure names its own reason, in Croatian whatever the process locale.
+TEST_F(FileStoreTest, FailuresGiveTheirOwnReason) {
     EXPECT_EQ(store.readLines("nema.txt"), std::nullopt);
     EXPECT_FALSE(store.remove("nema.txt"));
     ASSERT_TRUE(QDir(dir.path()).mkdir("mapa"));
-    const auto directoryInPlace = store.append("mapa", "x");
-    EXPECT_EQ(directoryInPlace.result, FileResult::Failed);
-    EXPECT_FALSE(directoryInPlace.reason.empty());
-    const auto missingDirectory = store.append("nema/zapis.txt", "x");
-    EXPECT_EQ(missingDirectory.result, FileResult::Failed);
-    EXPECT_FALSE(missingDirectory.reason.empty());
-    EXPECT_EQ(store.writeWhole("nema/ponuda.txt", "x"), FileResult::Failed);
+    const WriteResult folderInTheWay{FileResult::Failed, "na mjestu datoteke je mapa istog imena"};
+    const WriteResult missingFolder{FileResult::Failed, "mapa ne postoji"};
+    EXPECT_EQ(store.append("mapa", "x"), folderInTheWay);
+    EXPECT_EQ(store.replaceWhole("mapa", "x"), folderInTheWay);
+    EXPECT_EQ(store.append("nema/zapis.txt", "x"), missingFolder);
+    EXPECT_EQ(store.replaceWhole("nema/ponuda.txt", "x"), missingFolder);
 }
 
-// A refused existing file is what another program holding it looks like; a directory that may
-// not be written is another failure, reported with its reason.
 #ifdef Q_OS_UNIX
 // Permissions and file size limits are POSIX; on Windows the same refusals come from the
 // system's access lists, which these tests do not set up.
-TEST_F(FileStoreTest, UnwritableFilesAreAccessDeniedUnwritableDirectoriesFail) {
+TEST_F(FileStoreTest, ReadOnlyFilesAndFoldersAreNotFilesInUse) {
     if (geteuid() == 0)
         GTEST_SKIP() << "root may write whatever the permissions say";
-    ASSERT_EQ(store.writeWhole("zapis.txt", "staro\n"), FileResult::Ok);
+    ASSERT_EQ(store.replaceWhole("zapis.txt", "staro\n"), FileResult::Ok);
     ASSERT_TRUE(setWritable("zapis.txt", false));
-    EXPECT_EQ(store.append("zapis.txt", "novo\n").result, FileResult::AccessDenied);
-    EXPECT_EQ(store.writeWhole("zapis.txt", "novo\n"), FileResult::AccessDenied);
+    const WriteResult readOnlyFile{FileResult::Failed, "datoteka je samo za čitanje"};
+    EXPECT_EQ(store.append("zapis.txt", "novo\n"), readOnlyFile);
+    EXPECT_EQ(store.replaceWhole("zapis.txt", "novo\n"), readOnlyFile);
 
     ASSERT_TRUE(setWritable("zapis.txt", true));
     ASSERT_TRUE(setWritable(".", false));
-    const auto readOnlyDirectory = store.append("novi.txt", "x");
-    EXPECT_EQ(readOnlyDirectory.result, FileResult::Failed);
-    EXPECT_NE(readOnlyDirectory.reason.find("ermission"), std::string::npos)
-        << readOnlyDirectory.reason;
+    const WriteResult readOnlyFolder{FileResult::Failed, "u mapu nije dopušteno pisati"};
+    EXPECT_EQ(store.append("novi.txt", "x"), readOnlyFolder);
     EXPECT_FALSE(store.exists("novi.txt"));
-    EXPECT_EQ(store.writeWhole("zapis.txt", "novo\n"), FileResult::AccessDenied);
+    EXPECT_EQ(store.replaceWhole("zapis.txt", "novo\n"), readOnlyFolder);
     EXPECT_EQ(store.append("zapis.txt", "novo\n").result, FileResult::Ok);
     ASSERT_TRUE(setWritable(".", true));
     EXPECT_EQ(bytesOf("zapis.txt"), "staro\r\nnovo\r\n");
 }
 
-// A file size limit stops a write part-way, as a full disk does: the file keeps its former
-// length and the next append that fits goes on from there.
-TEST_F(FileStoreTest, AnAppendThatFailsPartWayLeavesTheFileAsItWas) {
-    ASSERT_EQ(store.append("zapis.txt", "prvi zapis\n").result, FileResult::Ok);
-    const std::string before = bytesOf("zapis.txt");
-
+// A write refused at any byte, here by a file size limit: the file keeps every byte it had,
+// nothing is left beside it, and the failure says why. The next write that fits goes on.
+TEST_F(FileStoreTest, AWriteRefusedAtAnyByteKeepsTheOldFile) {
+    const std::string old = "stari zapis Đuro\n";
+    const std::string text = "novi, dulji zapis: Čćđšž ČĆĐŠŽ 1.234,56 kn\n";
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = static_cast<rlim_t>(before.size() + 5);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const auto tooLong = store.append("zapis.txt", "drugi, predugi zapis\n");
-    const auto fits = store.append("zapis.txt", "tri\n");
-    setrlimit(RLIMIT_FSIZE, &saved);
+    for (const bool replacing : {false, true}) {
+        SCOPED_TRACE(replacing ? "replace" : "append");
+        ASSERT_EQ(store.replaceWhole("zapis.txt", old), FileResult::Ok);
+        const std::string before = bytesOf("zapis.txt");
+        const std::size_t start = replacing ? 0 : before.size();
+        const std::size_t size = tarvel::system::encodeCp1250(text).size();
+        for (std::size_t limit = start; limit < start + size; ++limit) {
+            rlimit limited = saved;
+            limited.rlim_cur = static_cast<rlim_t>(limit);
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+            const WriteResult written =
+                replacing ? store.replaceWhole("zapis.txt", text) : store.append("zapis.txt", text);
+            setrlimit(RLIMIT_FSIZE, &saved);
+            ASSERT_EQ(written, (WriteResult{FileResult::Failed, "datoteka je prevelika"}))
+                << "limit " << limit;
+            ASSERT_EQ(bytesOf("zapis.txt"), before) << "limit " << limit;
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"zapis.txt"});
+    }
     std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(tooLong.result, FileResult::Failed);
-    EXPECT_FALSE(tooLong.reason.empty());
-    EXPECT_EQ(fits.result, FileResult::Ok);
-    EXPECT_EQ(bytesOf("zapis.txt"), before + "tri\r\n");
+    EXPECT_EQ(store.append("zapis.txt", "tri\n").result, FileResult::Ok);
+    EXPECT_EQ(bytesOf("zapis.txt"), "stari zapis \xD0uro\r\ntri\r\n");
 }
 #endif

@@ -12,6 +12,7 @@
 #include "calculator/frm_gl.h"
 #include "deviations/deviation_catalogue.h"
 #include "deviations/frm_odstup.h"
+#include "program/program.h"
 #include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
@@ -52,7 +53,7 @@ protected:
 
     QTemporaryDir directory_;
     TestPlatform platform_;
-    calculator::Calculator calculator_;
+    program::Program calculator_;
     Windows windows_{calculator_};
     std::unique_ptr<QWidget> window_;
     Binder* binder_ = nullptr;

@@ -12,6 +12,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "program/program.h"
 #include "tarvel_version.h"
 #include "test_platform.h"
 #include "ui/binder.h"
@@ -36,7 +37,7 @@ public:
 TEST(DialogNames, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
     DialogPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
+    program::Program calculator(platform);
     const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> dialogs[] = {
         {"frmKurs", buildFrmKurs}, {"frmStopa", buildFrmStopa}, {"frmAbout", buildFrmAbout}};
     for (const auto& [name, build] : dialogs) {
@@ -101,7 +102,7 @@ protected:
 
     QTemporaryDir directory_;
     DialogPlatform platform_;
-    calculator::Calculator calculator_;
+    program::Program calculator_;
     Windows windows_{calculator_};
 };
 

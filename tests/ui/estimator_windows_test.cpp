@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "calculator/calculator.h"
+#include "program/program.h"
 #include "records/print_file_lines.h"
 #include "records/print_layout.h"
 #include "test_platform.h"
@@ -22,7 +23,7 @@ namespace {
 TEST(EstimatorWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
     TestPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
+    program::Program calculator(platform);
     calculator.start();
     const std::pair<const char*, std::unique_ptr<QWidget> (*)()> windows[] = {
         {"frmVrijednost", buildFrmVrijednost}, {"frmIspis", buildFrmIspis}};

@@ -14,6 +14,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "program/program.h"
 #include "test_platform.h"
 #include "ui/calculator_windows.h"
 #include "ui/windows.h"
@@ -76,7 +77,7 @@ protected:
 
     QTemporaryDir directory_;
     TestPlatform platform_;
-    calculator::Calculator calculator_;
+    program::Program calculator_;
     Windows windows_{calculator_};
     QWidget* window_ = nullptr;
     int ended_ = 0;

@@ -19,6 +19,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "main_window_fixture.h"
+#include "program/program.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/picture_show.h"
@@ -215,7 +216,7 @@ TEST_F(MainWindowTest, DesiredPriceDialogSpreadsTheTypedTotalOverThePhases) {
 TEST(DesiredPriceDialogNames, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
     TestPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
+    program::Program calculator(platform);
     const std::unique_ptr<QWidget> window = buildFrmCijena();
     EXPECT_EQ(window->objectName(), QStringLiteral("frmCijena"));
     for (const std::string& m : nameMismatches(calculator.load("frmCijena"), *window))

@@ -7,6 +7,7 @@
 
 #include "calculator/calculator.h"
 #include "offer/frm_ponuda.h"
+#include "program/program.h"
 #include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
@@ -19,7 +20,7 @@ namespace {
 TEST(OfferWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
     TestPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
+    program::Program calculator(platform);
     calculator.start();
     const std::unique_ptr<QWidget> window = buildFrmPonuda();
     for (const std::string& m : nameMismatches(calculator.load("frmPonuda"), *window))
@@ -29,7 +30,7 @@ TEST(OfferWindows, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
 TEST(OfferWindows, CellsShowTheMarkerColours) {
     QTemporaryDir directory;
     TestPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
+    program::Program calculator(platform);
     Windows windows(calculator);
     registerCalculatorWindows(windows);
     platform.setWindows(&windows);

@@ -20,6 +20,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "main_window_fixture.h"
+#include "program/program.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
 #include "ui/windows.h"
@@ -30,7 +31,7 @@ namespace {
 TEST(MainWindowNames, EveryControlHasItsWidgetAndEveryNamedWidgetItsControl) {
     QTemporaryDir directory;
     TestPlatform platform(directory.path().toStdString());
-    calculator::Calculator calculator(platform);
+    program::Program calculator(platform);
     const std::unique_ptr<QWidget> window = buildFrmGl();
     const auto mismatches = nameMismatches(calculator.frmGl(), *window);
     for (const std::string& m : mismatches)

@@ -11,6 +11,7 @@
 #include "app/scenario/random_use.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/widgets.h"
+#include "system/file_writes.h"
 
 namespace {
 
@@ -26,6 +27,7 @@ std::string readFile(const std::string& path, bool& ok) {
 
 int main(int argc, char** argv) {
     using namespace tarvel::scenario;
+    tarvel::system::prepareFileWrites();
     bool widgets = false;
     std::string keep;
     std::vector<std::string> files;

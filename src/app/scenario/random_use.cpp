@@ -8,6 +8,7 @@
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
+#include "program/program.h"
 
 namespace tarvel::scenario {
 namespace {
@@ -117,7 +118,7 @@ private:
     void restart() {
         driver_.reset();
         calculator_.reset();
-        calculator_ = std::make_unique<calculator::Calculator>(platform_);
+        calculator_ = std::make_unique<program::Program>(platform_);
         driver_ = makeDriver_(*calculator_);
         calculator_->start();
     }

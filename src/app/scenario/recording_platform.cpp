@@ -2,6 +2,7 @@
 #include "app/scenario/recording_platform.h"
 
 #include "forms/form.h"
+#include "forms/text_pages.h"
 #include "records/print_routine.h"
 #include "system/cp1250_file_store.h"
 #include "system/memory_settings_store.h"
@@ -32,12 +33,11 @@ public:
     std::optional<long long> size(const std::string& name) override { return inner_->size(name); }
     forms::WriteResult append(const std::string& name, const std::string& text) override {
         if (locked_.count(name))
-            return {forms::FileResult::AccessDenied, "Permission denied"};
+            return held();
         return inner_->append(name, text);
     }
-    forms::FileResult writeWhole(const std::string& name, const std::string& text) override {
-        return locked_.count(name) ? forms::FileResult::AccessDenied
-                                   : inner_->writeWhole(name, text);
+    forms::WriteResult replaceWhole(const std::string& name, const std::string& text) override {
+        return locked_.count(name) ? held() : inner_->replaceWhole(name, text);
     }
     bool remove(const std::string& name) override {
         return locked_.count(name) ? false : inner_->remove(name);
@@ -48,6 +48,9 @@ public:
     std::string fullPath(const std::string& name) override { return inner_->fullPath(name); }
 
 private:
+    static forms::WriteResult held() {
+        return {forms::FileResult::InUse, "datoteku drži otvorenu drugi program"};
+    }
     std::unique_ptr<forms::FileStore> inner_;
     const std::set<std::string>& locked_;
 };
@@ -133,16 +136,16 @@ void RecordingPlatform::showClassicHelpTopic(const std::string& file, int topic)
     effects.push_back({"help", {file, "topic", std::to_string(topic)}});
 }
 
-void RecordingPlatform::print(const forms::PrintJob& job) {
-    effects.push_back({"printed", {job.title, std::to_string(job.pages.size())}});
-}
-
 std::optional<std::string> RecordingPlatform::printDocument(const std::string& title,
                                                             forms::PrintTarget target,
                                                             const forms::PrintRender& render) {
     if (printerOff && target == forms::PrintTarget::Printer)
         return std::string(records::kNoPrinter);
-    return forms::Platform::printDocument(title, target, render);
+    forms::PrintJob job;
+    const std::optional<std::string> failure = forms::collectPages(title, render, job);
+    if (!failure && target == forms::PrintTarget::Printer)
+        effects.push_back({"printed", {job.title, std::to_string(job.pages.size())}});
+    return failure;
 }
 
 std::optional<std::string> RecordingPlatform::openAddress(const std::string& address) {

@@ -48,7 +48,6 @@ public:
                       const std::string& window) override;
     void showClassicHelp(const std::string& file, int command) override;
     void showClassicHelpTopic(const std::string& file, int topic) override;
-    void print(const forms::PrintJob& job) override;
     // Fails as a machine without a printer does once `printerOff` is set.
     std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,
                                              const forms::PrintRender& render) override;

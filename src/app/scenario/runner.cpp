@@ -7,6 +7,7 @@
 
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
+#include "program/program.h"
 #include "system/cp1250.h"
 
 namespace tarvel::scenario {
@@ -156,7 +157,7 @@ void Runner::beforeStart(const Step& step) {
     if (verb == "start") {
         if (calculator_)
             fail("the program has started already");
-        calculator_ = std::make_unique<calculator::Calculator>(platform_);
+        calculator_ = std::make_unique<program::Program>(platform_);
         driver_ = makeDriver_(*calculator_);
         calculator_->start();
         return;

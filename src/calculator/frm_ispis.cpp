@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "records/frm_ispis.h"
+#include "calculator/frm_ispis.h"
 
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
+#include "calculator/print_command.h"
 #include "forms/message_titles.h"
 #include "forms/number_text.h"
-#include "records/print_routine.h"
+#include "records/program_files.h"
 
-namespace tarvel::records {
+namespace tarvel::calculator {
 
 using forms::ControlKind;
 using forms::MsgAnswer;
@@ -23,9 +24,9 @@ struct PrintChoice {
 };
 
 constexpr std::array<PrintChoice, 3> kChoices{{
-    {"Ponuda.txt", "Ponuda", "Nema pohranjene ponude."},
-    {"Cijena.txt", "Pohranjeni izračuni", "Nema pohranjenih izračuna."},
-    {"Pregled.txt", "Proračunska vrijednost", "Nema pohranjene proračunske vrijednosti."},
+    {records::kOfferFile, "Ponuda", "Nema pohranjene ponude."},
+    {records::kRecordFile, "Pohranjeni izračuni", "Nema pohranjenih izračuna."},
+    {records::kEstimateFile, "Proračunska vrijednost", "Nema pohranjene proračunske vrijednosti."},
 }};
 
 constexpr double kBytesPerPage = 3200;
@@ -43,7 +44,7 @@ std::string pageCountQuestion(double pages) {
            "Ako želite brisanjem skratiti ispis, kliknite NO.";
 }
 
-FrmIspis::FrmIspis(calculator::Calculator& calculator)
+FrmIspis::FrmIspis(Calculator& calculator)
     : forms::Form(calculator, "frmIspis"), calc_(calculator) {
     setCaption(" Mogućnosti ispisa");
     Frame1 = &add("Frame1", ControlKind::Frame);
@@ -97,7 +98,7 @@ FrmIspis::FrmIspis(calculator::Calculator& calculator)
 }
 
 void FrmIspis::Form_Load() {
-    const calculator::FrmGl& gl = calc_.frmGl();
+    const FrmGl& gl = calc_.frmGl();
     top = gl.top + 660;
     left = gl.left + 2700;
     // The first option takes the focus and is thereby selected.
@@ -161,8 +162,8 @@ void FrmIspis::cmdOdustajem_Click() {
     unload();
 }
 
-void showPrintDialog(calculator::Calculator& calc) {
+void showPrintDialog(Calculator& calc) {
     calc.load("frmIspis").showModal();
 }
 
-} // namespace tarvel::records
+} // namespace tarvel::calculator

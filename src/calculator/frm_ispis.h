@@ -7,16 +7,14 @@
 #include "forms/platform.h"
 
 namespace tarvel::calculator {
-class Calculator;
-}
 
-namespace tarvel::records {
+class Calculator;
 
 // The print dialog: the offer, the saved calculations or the last estimate, printed, shown in a
 // print preview or saved as a PDF file.
 class FrmIspis : public forms::Form {
 public:
-    explicit FrmIspis(calculator::Calculator& calculator);
+    explicit FrmIspis(Calculator& calculator);
 
     void Form_Load() override;
 
@@ -37,7 +35,7 @@ private:
     // file's message has been shown and the result is empty.
     std::string chosenFile();
 
-    calculator::Calculator& calc_;
+    Calculator& calc_;
 };
 
 // The page estimate of a file: its size in bytes divided by 3200.
@@ -46,6 +44,6 @@ double ProcjenaStranica(long long bytes);
 std::string pageCountQuestion(double pages);
 
 // The toolbar command "Ispis": shows the print dialog modally.
-void showPrintDialog(calculator::Calculator& calc);
+void showPrintDialog(Calculator& calc);
 
-} // namespace tarvel::records
+} // namespace tarvel::calculator

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QMainWindow>
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -30,9 +31,15 @@ void equalizeColumns(QWidget& root) {
             columns[sample.toString()].append(w);
     }
     for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
+        // Cells of a column mostly share one font: each font measures the sample once.
         int width = 0;
-        for (const QWidget* w : it.value())
+        QList<QFont> measured;
+        for (const QWidget* w : it.value()) {
+            if (measured.contains(w->font()))
+                continue;
+            measured.append(w->font());
             width = qMax(width, w->fontMetrics().horizontalAdvance(it.key()));
+        }
         for (QWidget* w : it.value()) {
             w->setFixedWidth(width + 6);
             // A hidden cell keeps its place, so the columns stay where they are.
@@ -45,12 +52,21 @@ void equalizeColumns(QWidget& root) {
 
 namespace {
 
-// The width of the widest of `texts` in the label's font.
+// The width of the widest of `texts` in the label's font. Only the longest texts are measured:
+// in a proportional font a text much shorter than the longest is never the widest.
 template <typename Texts> int widestText(const QLabel& label, const Texts& texts) {
-    int width = 0;
+    std::vector<QString> candidates;
     for (const auto& text : texts)
-        width = qMax(width, label.fontMetrics().horizontalAdvance(QString::fromUtf8(
-                                text.data(), static_cast<qsizetype>(text.size()))));
+        candidates.push_back(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    std::sort(candidates.begin(), candidates.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    const qsizetype longest = candidates.empty() ? 0 : candidates.front().size();
+    int width = 0;
+    for (const QString& text : candidates) {
+        if (text.size() * 4 < longest * 3)
+            break;
+        width = qMax(width, label.fontMetrics().horizontalAdvance(text));
+    }
     return width;
 }
 

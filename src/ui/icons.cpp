@@ -239,12 +239,10 @@ QIcon toolbarIcon(const std::string& key) {
     for (const ToolbarImage& image : kToolbarImages) {
         if (key != image.key)
             continue;
-        const QIcon fallback =
-            image.picture ? QIcon(new PictureIconEngine(image.picture, QColor(image.colour)))
-                          : glyphIcon(QString::fromUtf8(image.glyph), QColor(image.colour));
-        if (*image.themeName == '\0')
-            return fallback;
-        return QIcon::fromTheme(QString::fromLatin1(image.themeName), fallback);
+        // The program's own pictures on every desktop: one look whatever the icon theme, and
+        // no search through the theme's folders at start.
+        return image.picture ? QIcon(new PictureIconEngine(image.picture, QColor(image.colour)))
+                             : glyphIcon(QString::fromUtf8(image.glyph), QColor(image.colour));
     }
     return glyphIcon(QString::fromStdString(key.substr(0, 1)), QColor(Qt::gray));
 }

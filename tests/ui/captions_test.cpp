@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "calculator/catalogue.h"
 #include "calculator/frm_about.h"
 #include "calculator/frm_cijena.h"
 #include "calculator/frm_gl.h"
@@ -103,6 +104,30 @@ TEST(Captions, EveryUiTextIsTheModelsCaption) {
     }
     // Most captions stand in both places; a test that finds none compares nothing.
     EXPECT_GT(compared, 150);
+}
+
+// The main window reserves, from the start, the width of the widest service title and phase
+// caption, measuring only the longest texts: every text of the catalogue fits.
+TEST(Captions, EveryTitleAndPhaseCaptionFitsItsReservedWidth) {
+    const std::unique_ptr<QWidget> window = buildFrmGl();
+    const auto* title = window->findChild<QLabel*>(QStringLiteral("lblProjekt"));
+    const auto* phase = window->findChild<QLabel*>(QStringLiteral("lblP1"));
+    ASSERT_TRUE(title && phase);
+    const auto width = [](const QLabel& label, std::string_view text) {
+        return label.fontMetrics().horizontalAdvance(
+            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    };
+    std::vector<std::string_view> phases(calculator::kBuildingPhaseCaptions.begin(),
+                                         calculator::kBuildingPhaseCaptions.end());
+    phases.insert(phases.end(), calculator::kPlanPhaseCaptions.begin(),
+                  calculator::kPlanPhaseCaptions.end());
+    for (const calculator::CatalogueEntry& entry : calculator::catalogue()) {
+        EXPECT_LE(width(*title, entry.title), title->minimumWidth()) << entry.title;
+        for (const calculator::CaptionOverride& o : entry.captions)
+            phases.push_back(o.caption);
+    }
+    for (const std::string_view caption : phases)
+        EXPECT_LE(width(*phase, caption), phase->minimumWidth()) << caption;
 }
 
 } // namespace

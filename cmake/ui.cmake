@@ -23,6 +23,24 @@ if(NOT MSPACK_INCLUDE_DIR OR NOT MSPACK_LIBRARY)
 endif()
 target_include_directories(tarvel_ui SYSTEM PRIVATE ${MSPACK_INCLUDE_DIR})
 target_link_libraries(tarvel_ui PRIVATE ${MSPACK_LIBRARY})
+
+# A libFuzzer target for the help file reader (Clang only):
+#   cmake -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARVEL_FUZZ_CHM=ON
+#   cmake --build build-fuzz --target tarvel-chm-fuzz
+#   build-fuzz/bin/tarvel-chm-fuzz -max_total_time=600 CORPUS tests/ui/data/help
+option(TARVEL_FUZZ_CHM "Build the libFuzzer target of the help file reader (needs Clang)" OFF)
+if(TARVEL_FUZZ_CHM)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TARVEL_FUZZ_CHM needs Clang (-DCMAKE_CXX_COMPILER=clang++)")
+    endif()
+    add_executable(tarvel-chm-fuzz tests/ui/fuzz/chm_archive_fuzz.cpp src/ui/chm_archive.cpp
+                                   src/ui/chm_io.cpp)
+    target_include_directories(tarvel-chm-fuzz PRIVATE src)
+    target_include_directories(tarvel-chm-fuzz SYSTEM PRIVATE ${MSPACK_INCLUDE_DIR})
+    target_compile_options(tarvel-chm-fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(tarvel-chm-fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(tarvel-chm-fuzz PRIVATE Qt6::Core ${MSPACK_LIBRARY} tarvel_options)
+endif()
 if(TARGET Qt6::PrintSupport)
     target_link_libraries(tarvel_ui PRIVATE Qt6::PrintSupport)
     target_compile_definitions(tarvel_ui PRIVATE TARVEL_WITH_PRINTING)

@@ -10,14 +10,37 @@ add_library(tarvel_ui STATIC ${TARVEL_UI_SOURCES} resources/tarvel.qrc)
 set_target_properties(tarvel_ui PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
 target_include_directories(tarvel_ui PUBLIC src ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(tarvel_ui PUBLIC tarvel_system Qt6::Widgets tarvel_options)
-# The help window reads compiled HTML help (.chm) with chmlib (Debian: libchm-dev).
-find_path(CHMLIB_INCLUDE_DIR chm_lib.h)
-find_library(CHMLIB_LIBRARY chm)
-if(NOT CHMLIB_INCLUDE_DIR OR NOT CHMLIB_LIBRARY)
-    message(FATAL_ERROR "chmlib not found: install libchm-dev (scripts/install-deps.sh)")
+# The help window reads compiled HTML help (.chm) with libmspack's CHM decompressor.
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+    pkg_check_modules(PC_MSPACK QUIET libmspack)
 endif()
-target_include_directories(tarvel_ui SYSTEM PRIVATE ${CHMLIB_INCLUDE_DIR})
-target_link_libraries(tarvel_ui PRIVATE ${CHMLIB_LIBRARY})
+find_path(MSPACK_INCLUDE_DIR mspack.h HINTS ${PC_MSPACK_INCLUDE_DIRS})
+find_library(MSPACK_LIBRARY NAMES mspack libmspack HINTS ${PC_MSPACK_LIBRARY_DIRS})
+if(NOT MSPACK_INCLUDE_DIR OR NOT MSPACK_LIBRARY)
+    message(FATAL_ERROR "libmspack not found: install the Debian package libmspack-dev "
+                        "(scripts/install-deps.sh); on Windows the vcpkg package libmspack")
+endif()
+target_include_directories(tarvel_ui SYSTEM PRIVATE ${MSPACK_INCLUDE_DIR})
+target_link_libraries(tarvel_ui PRIVATE ${MSPACK_LIBRARY})
+
+# A libFuzzer target for the help file reader (Clang only):
+#   cmake -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTARVEL_FUZZ_CHM=ON
+#   cmake --build build-fuzz --target tarvel-chm-fuzz
+#   build-fuzz/bin/tarvel-chm-fuzz -max_total_time=600 CORPUS tests/ui/data/help
+option(TARVEL_FUZZ_CHM "Build the libFuzzer target of the help file reader (needs Clang)" OFF)
+if(TARVEL_FUZZ_CHM)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "TARVEL_FUZZ_CHM needs Clang (-DCMAKE_CXX_COMPILER=clang++)")
+    endif()
+    add_executable(tarvel-chm-fuzz tests/ui/fuzz/chm_archive_fuzz.cpp src/ui/chm_archive.cpp
+                                   src/ui/chm_io.cpp)
+    target_include_directories(tarvel-chm-fuzz PRIVATE src)
+    target_include_directories(tarvel-chm-fuzz SYSTEM PRIVATE ${MSPACK_INCLUDE_DIR})
+    target_compile_options(tarvel-chm-fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(tarvel-chm-fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(tarvel-chm-fuzz PRIVATE Qt6::Core ${MSPACK_LIBRARY} tarvel_options)
+endif()
 if(TARGET Qt6::PrintSupport)
     target_link_libraries(tarvel_ui PRIVATE Qt6::PrintSupport)
     target_compile_definitions(tarvel_ui PRIVATE TARVEL_WITH_PRINTING)

@@ -201,6 +201,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     const QString file = fileOf(url);
     if (file.isEmpty())
         return page ? notice(kTitle, QStringLiteral("Stranica se ne može prikazati.")) : QVariant();
+    // A page starts its own reading: the pictures and style sheets it shows count towards it.
+    if (page) {
+        for (const auto& [path, opened] : archives_) {
+            if (opened)
+                opened->startPage();
+        }
+    }
     ChmArchive* help = archive(file);
     if (!help) {
         if (!page)
@@ -210,20 +217,26 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                           .arg(escaped(QFileInfo(file).fileName())));
     }
     const QString entry = help->find(url.path(QUrl::FullyDecoded));
-    const QByteArray bytes = help->read(entry);
-    if (bytes.isEmpty()) {
+    const std::optional<QByteArray> bytes = help->read(entry);
+    if (!bytes) {
         if (!page)
             return {};
-        QString missing = url.path(QUrl::FullyDecoded);
-        if (missing.startsWith(QLatin1Char('/')))
-            missing.remove(0, 1);
-        return notice(QStringLiteral("Stranica ne postoji"),
-                      QStringLiteral("Stranica „%1“ ne postoji u datoteci pomoći %2.")
-                          .arg(escaped(missing), escaped(QFileInfo(file).fileName())));
+        QString wanted = url.path(QUrl::FullyDecoded);
+        if (wanted.startsWith(QLatin1Char('/')))
+            wanted.remove(0, 1);
+        const QString fileName = escaped(QFileInfo(file).fileName());
+        if (entry.isEmpty())
+            return notice(QStringLiteral("Stranica ne postoji"),
+                          QStringLiteral("Stranica „%1“ ne postoji u datoteci pomoći %2.")
+                              .arg(escaped(wanted), fileName));
+        // Listed but not read: damaged, or beyond what one page may read.
+        return notice(QStringLiteral("Stranica se ne može prikazati"),
+                      QStringLiteral("Stranica „%1“ iz datoteke pomoći %2 se ne može prikazati.")
+                          .arg(escaped(wanted), fileName));
     }
     if (page || type == QTextDocument::StyleSheetResource)
-        return decodeHelpPage(bytes);
-    return bytes;
+        return decodeHelpPage(*bytes);
+    return *bytes;
 }
 
 // ---- HelpWindow ----

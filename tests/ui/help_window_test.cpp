@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "chm_damage.h"
 #include "test_platform.h"
 #include "ui/help_window.h"
 
@@ -160,6 +162,25 @@ TEST_F(HelpWindowTest, WhatCannotBeShownIsSaidInTheWindow) {
     // A page cannot reach the disk outside the help files.
     window->browser()->setSource(QUrl::fromLocalFile(kFixture));
     EXPECT_EQ(pageText(), QStringLiteral("Datoteka pomoći Nema.chm se ne može otvoriti."));
+}
+
+TEST_F(HelpWindowTest, ADamagedFileGivesANoticeAtOnce) {
+    // The directory's index loops, and the control data of the compressed pages is missing.
+    chm_damage::ChmImage chm(kFixture);
+    chm_damage::linkIndexChunkToItself(chm);
+    const QString damaged = dir_.filePath(QStringLiteral("Ostecena.chm"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(chm.bytes());
+    file.close();
+
+    QElapsedTimer timer;
+    timer.start();
+    HelpWindow::showPage(damaged, QStringLiteral("Glava3.htm"));
+    EXPECT_LT(timer.elapsed(), 1000);
+    EXPECT_EQ(pageText(), QStringLiteral("Stranica „Glava3.htm“ iz datoteke pomoći Ostecena.chm se "
+                                         "ne može prikazati."));
+    EXPECT_EQ(title(), QStringLiteral("Pomoć – Stranica se ne može prikazati"));
 }
 
 TEST_F(HelpWindowTest, IsUsableWhileAModalDialogIsOpen) {

@@ -2,15 +2,28 @@
 // Timings of the record file and its editor, offscreen:
 //   - saving a calculation ("Pohrani") to an empty Cijena.txt and to one of 100 MB: the save
 //     only appends, so both cost the same;
-//   - the built-in editor opening a 5 MB Cijena.txt until its window is shown.
+//   - the built-in editor opening a 5 MB and a 100 MB Cijena.txt until all of it is read. For
+//     100 MB also the peak resident size above the start ("peak MB", the peak is reset through
+//     /proc/self/clear_refs, Linux only), its ratio to the file ("peak/file"), and the longest
+//     time the GUI thread did not get to a timer of its event loop: on the clock ("longest
+//     block ms") and in the thread's own processor time ("longest block CPU ms", what the
+//     figure would be on a machine not shared with other work).
 // Run: QT_QPA_PLATFORM=offscreen build/bin/tarvel-record-bench
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
+#include <fstream>
+#include <string>
 
 #include "records/record_save.h"
 #include "records/record_text.h"
@@ -91,24 +104,78 @@ void SaveTo100MBRecordFile(benchmark::State& state) {
 }
 BENCHMARK(SaveTo100MBRecordFile)->Unit(benchmark::kMicrosecond);
 
-void EditorShows5MBRecordFile(benchmark::State& state) {
+// A "VmRSS:" or "VmHWM:" figure of /proc/self/status, in KB; 0 where there is none.
+long long statusKb(const std::string& field) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind(field, 0) == 0)
+            return std::stoll(line.substr(field.size()));
+    }
+    return 0;
+}
+
+// The processor time of the calling thread, in ms.
+double threadCpuMs() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+void editorLoads(benchmark::State& state, qint64 size) {
     QTemporaryDir directory;
     const QString path = QDir(directory.path()).filePath(QString::fromLatin1(records::kRecordFile));
-    writeRecordFile(path, qint64(5) << 20);
+    writeRecordFile(path, size);
+    const double fileMb = double(QFileInfo(path).size()) / (1 << 20);
+    double peakMb = 0;
+    qint64 longestBlock = 0;
+    double longestBlockCpu = 0;
+    int lines = 0;
     for (auto _ : state) {
+        std::ofstream("/proc/self/clear_refs") << "5"; // the peak starts at the present size
+        const long long before = statusKb("VmRSS:");
+        // A timer that fires at every turn of the event loop: the longest gap between two of
+        // its shots is the longest time the window could not answer.
+        QElapsedTimer sinceShot;
+        double cpuAtShot = threadCpuMs();
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] {
+            longestBlock = std::max(longestBlock, sinceShot.restart());
+            const double cpu = threadCpuMs();
+            longestBlockCpu = std::max(longestBlockCpu, cpu - cpuAtShot);
+            cpuAtShot = cpu;
+        });
+        probe.start(0);
+        sinceShot.start();
         ui::TextEditor* editor = ui::TextEditor::open(path);
-        if (!editor || !QTest::qWaitForWindowExposed(editor)) {
-            state.SkipWithError("the editor was not shown");
+        if (!editor || !QTest::qWaitFor([&] { return !editor->isLoading(); }, 600000)) {
+            state.SkipWithError("the editor did not read the file");
             break;
         }
-        QCoreApplication::processEvents();
         state.PauseTiming();
+        probe.stop();
+        peakMb = std::max(peakMb, double(statusKb("VmHWM:") - before) / 1024);
+        lines = editor->textEdit()->document()->blockCount();
         delete editor;
         state.ResumeTiming();
     }
-    state.counters["file MB"] = double(QFileInfo(path).size()) / (1 << 20);
+    state.counters["file MB"] = fileMb;
+    state.counters["lines"] = lines;
+    state.counters["peak MB"] = peakMb;
+    state.counters["peak/file"] = peakMb / fileMb;
+    state.counters["longest block ms"] = double(longestBlock);
+    state.counters["longest block CPU ms"] = longestBlockCpu;
 }
-BENCHMARK(EditorShows5MBRecordFile)->Unit(benchmark::kMillisecond);
+
+void EditorLoads5MBRecordFile(benchmark::State& state) {
+    editorLoads(state, qint64(5) << 20);
+}
+BENCHMARK(EditorLoads5MBRecordFile)->Unit(benchmark::kMillisecond);
+
+void EditorLoads100MBRecordFile(benchmark::State& state) {
+    editorLoads(state, qint64(100) << 20);
+}
+BENCHMARK(EditorLoads100MBRecordFile)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print_rendering.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
 #include <stdexcept>
@@ -8,6 +10,8 @@
 #ifdef TARVEL_WITH_PRINTING
 #include <QPrinter>
 #endif
+
+#include "ui/print_progress.h"
 
 namespace tarvel::ui {
 
@@ -35,12 +39,24 @@ QFont printFont() {
     return font;
 }
 
+// The pages on the printer. The document is laid out twice: first only counted, so that the
+// progress can say "page N of M", then drawn.
 class PrinterSurface : public forms::PrintSurface {
 public:
-    PrinterSurface(QPrinter& printer, QPainter& painter) : printer_(printer), painter_(painter) {
+    PrinterSurface(QPrinter& printer, QPainter& painter, PrintProgress& progress)
+        : printer_(printer), painter_(painter), progress_(progress) {
         painter_.setFont(QFont(printFont(), &printer_));
         dotsPerCm_ = printer_.resolution() / kCmPerInch;
         page_ = printer_.pageLayout().paintRectPixels(printer_.resolution());
+    }
+    void countAndDraw(const forms::PrintRender& render) {
+        counting_ = true;
+        render(*this);
+        progress_.setPageCount(pageNumber_);
+        counting_ = false;
+        pageNumber_ = 1;
+        progress_.startPage(1);
+        render(*this);
     }
     double widthCm() const override { return page_.width() / dotsPerCm_; }
     double heightCm() const override { return page_.height() / dotsPerCm_; }
@@ -48,31 +64,47 @@ public:
         return painter_.fontMetrics().lineSpacing() / dotsPerCm_;
     }
     void printText(double xCm, double yCm, const std::string& text) override {
+        if (counting_)
+            return;
         painter_.drawText(
             QPointF(xCm * dotsPerCm_, yCm * dotsPerCm_ + painter_.fontMetrics().ascent()),
             QString::fromStdString(text));
     }
     void newPage() override {
-        if (!printer_.newPage())
+        if (!counting_ && !printer_.newPage())
             throw std::runtime_error("Pisač ne može započeti novu stranicu.");
+        progress_.startPage(++pageNumber_);
     }
 
 private:
     QPrinter& printer_;
     QPainter& painter_;
+    PrintProgress& progress_;
+    bool counting_ = false;
+    int pageNumber_ = 1;
     double dotsPerCm_ = 1;
     QRect page_;
 };
 
 } // namespace
 
-std::optional<std::string> renderOn(QPrinter& printer, const forms::PrintRender& render) {
+std::optional<std::string> renderOn(QPrinter& printer, const forms::PrintRender& render,
+                                    bool* cancelled) {
+    if (cancelled)
+        *cancelled = false;
     QPainter painter;
     if (!painter.begin(&printer))
         return std::string("Pisač se ne može pokrenuti.");
     try {
-        PrinterSurface surface(printer, painter);
-        render(surface);
+        PrintProgress progress(QApplication::activeWindow());
+        PrinterSurface surface(printer, painter, progress);
+        surface.countAndDraw(render);
+    } catch (const PrintCancelled&) {
+        printer.abort();
+        painter.end();
+        if (cancelled)
+            *cancelled = true;
+        return std::nullopt;
     } catch (const std::exception& e) {
         printer.abort();
         painter.end();
@@ -91,12 +123,19 @@ std::optional<std::string> savePdf(const QString& file, const std::string& title
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
-    return renderOn(printer, render);
+    bool cancelled = false;
+    const std::optional<std::string> failure = renderOn(printer, render, &cancelled);
+    // A PDF cannot be aborted: what was written of a cancelled one is no document.
+    if (cancelled)
+        QFile::remove(file);
+    return failure;
 }
 
 #else
 
-std::optional<std::string> renderOn(QPrinter&, const forms::PrintRender&) {
+std::optional<std::string> renderOn(QPrinter&, const forms::PrintRender&, bool* cancelled) {
+    if (cancelled)
+        *cancelled = false;
     return std::string("Ispis nije ugrađen u program.");
 }
 

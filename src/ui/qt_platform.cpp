@@ -221,8 +221,14 @@ std::optional<std::string> QtPlatform::printDocument(const std::string& title,
         std::optional<std::string> failure;
         QPrintPreviewDialog preview(&printer, dialogParent());
         preview.setWindowTitle(QStringLiteral("Pregled ispisa: ") + qs(title));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&](QPrinter* p) { failure = renderOn(*p, render); });
+        // Cancelling the pages' progress closes the preview.
+        QObject::connect(
+            &preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* p) {
+                bool cancelled = false;
+                failure = renderOn(*p, render, &cancelled);
+                if (cancelled)
+                    QMetaObject::invokeMethod(&preview, &QDialog::reject, Qt::QueuedConnection);
+            });
         preview.exec();
         return failure;
     }

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -26,6 +27,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "system/cp1250.h"
@@ -36,6 +38,7 @@ namespace {
 
 constexpr int kColumns = 82;
 constexpr int kRows = 32;
+constexpr int kProgressSteps = 1000;
 
 // Asks with buttons of the given texts; the last one is the answer of the Escape key. Returns
 // the index of the chosen button.
@@ -137,7 +140,23 @@ TextEditor::TextEditor(const QString& path, QWidget* parent)
     edit_->setObjectName(QStringLiteral("txtTekst"));
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    loadBar_ = new QWidget(central);
+    auto* loadLayout = new QHBoxLayout(loadBar_);
+    loadLayout->setContentsMargins(6, 3, 6, 3);
+    loadLayout->addWidget(new QLabel(QStringLiteral("Učitavanje datoteke…"), loadBar_));
+    loadProgress_ = new QProgressBar(loadBar_);
+    loadProgress_->setObjectName(QStringLiteral("prgUcitavanje"));
+    loadProgress_->setRange(0, kProgressSteps);
+    loadLayout->addWidget(loadProgress_, 1);
+    auto* cancelLoad = new QPushButton(QStringLiteral("Odustani"), loadBar_);
+    cancelLoad->setObjectName(QStringLiteral("cmdOdustani"));
+    loadLayout->addWidget(cancelLoad);
+    loadBar_->hide();
+    layout->addWidget(loadBar_);
     layout->addWidget(edit_);
+    // Cancelling a load closes the window: the file is left as it is.
+    connect(cancelLoad, &QPushButton::clicked, this, &QWidget::close);
 
     findBar_ = new QWidget(central);
     auto* findLayout = new QHBoxLayout(findBar_);
@@ -213,28 +232,75 @@ bool TextEditor::isModified() const {
 }
 
 bool TextEditor::load(QString* reason) {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
+    auto file = std::make_unique<QFile>(path_);
+    if (!file->open(QIODevice::ReadOnly)) {
         if (reason)
-            *reason = file.errorString();
+            *reason = file->errorString();
         return false;
     }
-    showText(file.readAll());
+    stopLoading();
+    // Reading a long file without an undo history keeps a well-used record file quick to show;
+    // the edits that follow are undoable as usual.
+    edit_->setUndoRedoEnabled(false);
+    edit_->clear();
+    edit_->setReadOnly(true);
+    loadProgress_->setValue(0);
+    loadBar_->show();
+    loader_ = new TextLoader(std::move(file), edit_->document(), this);
+    connect(loader_, &TextLoader::progressed, this, &TextEditor::loaderProgressed);
+    connect(loader_, &TextLoader::finished, this, &TextEditor::loaderFinished);
     return true;
 }
 
-void TextEditor::showText(const QByteArray& bytes) {
-    // Reading a long file without an undo history keeps the 5 MB of a well-used record file
-    // quick to show; the edits that follow are undoable as usual.
-    edit_->setUndoRedoEnabled(false);
-    edit_->setPlainText(fromBytes(bytes));
-    edit_->setUndoRedoEnabled(true);
+void TextEditor::loaderProgressed(qint64 done, qint64 total) {
+    // What was read is no edit.
     edit_->document()->setModified(false);
-    rememberDisk(bytes);
+    loadProgress_->setValue(total > 0 ? int(std::min(done, total) * kProgressSteps / total)
+                                      : kProgressSteps);
+}
+
+void TextEditor::loaderFinished(const QString& failure) {
+    loaded_ = loader_->fingerprint();
+    stopLoading();
+    if (!failure.isEmpty()) {
+        // Part of a file is no text to save.
+        tell(this, QStringLiteral(" Ne može"),
+             QStringLiteral("Datoteku %1 nije moguće pročitati. Razlog: %2.").arg(name_, failure));
+        close();
+        return;
+    }
+    loadedTime_ = QFileInfo(path_).lastModified();
+    edit_->document()->setModified(false);
+    QTextCursor cursor = edit_->textCursor();
+    cursor.setPosition(std::min(restorePosition_, edit_->document()->characterCount() - 1));
+    edit_->setTextCursor(cursor);
+    edit_->verticalScrollBar()->setValue(restoreScroll_);
+    restorePosition_ = 0;
+    restoreScroll_ = 0;
+}
+
+void TextEditor::stopLoading() {
+    if (!loader_)
+        return;
+    loader_->cancel();
+    loader_->deleteLater();
+    loader_ = nullptr;
+    loadBar_->hide();
+    edit_->setReadOnly(false);
+    edit_->setUndoRedoEnabled(true);
+}
+
+bool TextEditor::readAgain() {
+    QString reason;
+    if (load(&reason))
+        return true;
+    tell(this, QStringLiteral(" Ne može"),
+         QStringLiteral("Datoteku %1 nije moguće otvoriti. Razlog: %2.").arg(name_, reason));
+    return false;
 }
 
 void TextEditor::rememberDisk(const QByteArray& bytes) {
-    loaded_ = bytes;
+    loaded_ = ContentFingerprint::of(bytes);
     loadedTime_ = QFileInfo(path_).lastModified();
 }
 
@@ -246,42 +312,38 @@ TextEditor::DiskChange TextEditor::diskChange(QByteArray& now) const {
         return DiskChange::None;
     }
     now = file.readAll();
-    if (now == loaded_)
+    if (ContentFingerprint::of(now) == loaded_)
         return DiskChange::None;
-    return now.startsWith(loaded_) ? DiskChange::Appended : DiskChange::Replaced;
+    return now.size() > loaded_.size &&
+                   ContentFingerprint::of(QByteArrayView(now).first(loaded_.size)) == loaded_
+               ? DiskChange::Appended
+               : DiskChange::Replaced;
 }
 
 void TextEditor::reloadIfUnchangedHere() {
-    if (isModified())
+    if (isLoading() || isModified())
         return;
     QByteArray now;
     if (diskChange(now) == DiskChange::None)
         return;
-    const int scroll = edit_->verticalScrollBar()->value();
     const int position = edit_->textCursor().position();
-    showText(now);
-    QTextCursor cursor = edit_->textCursor();
-    cursor.setPosition(std::min(position, edit_->document()->characterCount() - 1));
-    edit_->setTextCursor(cursor);
-    edit_->verticalScrollBar()->setValue(scroll);
+    const int scroll = edit_->verticalScrollBar()->value();
+    if (readAgain()) {
+        restorePosition_ = position;
+        restoreScroll_ = scroll;
+    }
 }
 
 bool TextEditor::reload() {
+    if (isLoading())
+        return false;
     if (isModified() &&
         ask(this, QMessageBox::Question, QStringLiteral(" Pažnja"),
             QStringLiteral("Učitati datoteku %1 ponovno? Izmjene u ovom prozoru će se izgubiti.")
                 .arg(name_),
             {QStringLiteral("Da"), QStringLiteral("Ne")}) != 0)
         return false;
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        tell(this, QStringLiteral(" Ne može"),
-             QStringLiteral("Datoteku %1 nije moguće otvoriti. Razlog: %2.")
-                 .arg(name_, file.errorString()));
-        return false;
-    }
-    showText(file.readAll());
-    return true;
+    return readAgain();
 }
 
 // Another program (or the calculator's save) may have written the file since it was read
@@ -306,7 +368,7 @@ bool TextEditor::resolveDiskChange() {
         if (answer == 0) {
             QTextCursor cursor(edit_->document());
             cursor.movePosition(QTextCursor::End);
-            cursor.insertText(fromBytes(now.mid(loaded_.size())));
+            cursor.insertText(fromBytes(now.mid(loaded_.size)));
             edit_->setTextCursor(cursor);
         }
         return true;
@@ -322,7 +384,7 @@ bool TextEditor::resolveDiskChange() {
                 {QStringLiteral("Učitaj ponovno"), QStringLiteral("Prebriši"),
                  QStringLiteral("Odustani")});
         if (answer == 0)
-            showText(now);
+            readAgain();
         return answer == 1;
     }
     }
@@ -384,7 +446,8 @@ bool TextEditor::writeFile(const QByteArray& bytes) {
 }
 
 bool TextEditor::save() {
-    if (!resolveDiskChange())
+    // Part of a file is no text to save.
+    if (isLoading() || !resolveDiskChange())
         return false;
     const QString text = fileText(*edit_->document());
     const std::string encoded = system::encodeCp1250(text.toStdString());
@@ -400,7 +463,8 @@ bool TextEditor::save() {
 }
 
 void TextEditor::closeEvent(QCloseEvent* event) {
-    if (!isModified()) {
+    if (isLoading() || !isModified()) {
+        stopLoading();
         event->accept();
         return;
     }

@@ -6,8 +6,11 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "ui/text_loader.h"
+
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QWidget;
 
 namespace tarvel::ui {
@@ -17,7 +20,8 @@ namespace tarvel::ui {
 // Windows-1250 with CR LF. It never loses a record: a file that changed on disk since it was
 // read (a calculation saved meanwhile) is not overwritten without asking, a character the
 // code page cannot hold is reported before saving, and unsaved changes are asked about on
-// closing.
+// closing. A file is read in the background: a progress bar with "Odustani" shows meanwhile,
+// the text cannot be edited or saved until it is all there, and cancelling closes the window.
 class TextEditor : public QMainWindow {
     Q_OBJECT
 public:
@@ -31,16 +35,20 @@ public:
 
     explicit TextEditor(const QString& path, QWidget* parent = nullptr);
 
-    // Reads the file; false with the system's reason when it cannot be read.
+    // Starts reading the file; false with the system's reason when it cannot be opened.
     bool load(QString* reason = nullptr);
-    // Saves the text (Ctrl+S); false when it was not saved (refused, cancelled or failed).
+    // Saves the text (Ctrl+S); false when it was not saved (refused, cancelled, failed, or the
+    // file is still being read).
     bool save();
     // Reads the file again, asking first when there are unsaved changes.
     bool reload();
 
     QString path() const { return path_; }
     QPlainTextEdit* textEdit() const { return edit_; }
+    QProgressBar* loadProgress() const { return loadProgress_; }
     bool isModified() const;
+    // Whether the file is still being read.
+    bool isLoading() const { return loader_ != nullptr; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,7 +62,11 @@ private:
     // Reports characters the code page cannot hold: false stops the save.
     bool acceptUnencodable(const QString& text, const std::string& bytes);
     bool writeFile(const QByteArray& bytes);
-    void showText(const QByteArray& bytes);
+    // Reads the file again, telling when it cannot be opened.
+    bool readAgain();
+    void loaderProgressed(qint64 done, qint64 total);
+    void loaderFinished(const QString& failure);
+    void stopLoading();
     void rememberDisk(const QByteArray& bytes);
     void reloadIfUnchangedHere();
     void findNext();
@@ -62,9 +74,14 @@ private:
 
     QString path_;
     QString name_;
-    QByteArray loaded_; // the file's bytes as last read or written
+    ContentFingerprint loaded_; // the file's bytes as last read or written
     QDateTime loadedTime_;
+    TextLoader* loader_ = nullptr; // while the file is read
+    int restorePosition_ = 0;      // where the cursor and the view go when it has been read
+    int restoreScroll_ = 0;
     QPlainTextEdit* edit_ = nullptr;
+    QWidget* loadBar_ = nullptr;
+    QProgressBar* loadProgress_ = nullptr;
     QWidget* findBar_ = nullptr;
     QLineEdit* findText_ = nullptr;
 };

@@ -8,6 +8,8 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -15,8 +17,10 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <set>
 #include <vector>
 
+#include "system/cp1250.h"
 #include "system/cp1250_file_store.h"
 #include "ui/text_editor.h"
 
@@ -29,6 +33,23 @@ const QByteArray kThreeRecords = "\r\n   Ku\xE6"
                                  "\r\n   Gara\x9E"
                                  "a \xD0uri\xE6\r\n   Ukupno: kn 2.000,00\r\n"
                                  "\r\n   Vila \x8Eu\x9Ei\xE6\r\n   Ukupno: kn 3.000,00\r\n";
+
+// About 2 MB of records, read in many pieces: one CR LF is split between the first two pieces,
+// and one line ends in a lone CR.
+QByteArray largeFile() {
+    QByteArray bytes;
+    while (bytes.size() + kThreeRecords.size() < TextLoader::kPiece)
+        bytes += kThreeRecords;
+    bytes += QByteArray(TextLoader::kPiece - 1 - bytes.size(), 'x') + "\r\n";
+    bytes += "samo CR\rna kraju\r\n";
+    while (bytes.size() < (2 << 20))
+        bytes += kThreeRecords;
+    return bytes;
+}
+
+bool loaded(const TextEditor* editor) {
+    return QTest::qWaitFor([&] { return !editor->isLoading(); }, 120000);
+}
 
 // Answers the message boxes the editor shows, in order, by the caption of a button, and keeps
 // each box's text. A box with no answer queued is cancelled and counted as unexpected.
@@ -88,6 +109,7 @@ protected:
         EXPECT_NE(editor, nullptr);
         if (editor) {
             EXPECT_TRUE(QTest::qWaitForWindowExposed(editor));
+            EXPECT_TRUE(loaded(editor));
         }
         return editor;
     }
@@ -191,6 +213,7 @@ TEST_F(TextEditorTest, AFileRewrittenMeanwhileIsReloadedOrOverwrittenOnRequest) 
     answers.push(QStringLiteral("Učitaj ponovno"));
     EXPECT_FALSE(editor->save());
     EXPECT_EQ(bytesOnDisk(), QByteArray("drugi program\r\n"));
+    ASSERT_TRUE(loaded(editor));
     EXPECT_EQ(editor->textEdit()->toPlainText(), QStringLiteral("drugi program\n"));
     EXPECT_FALSE(editor->isModified());
 
@@ -276,6 +299,51 @@ TEST_F(TextEditorTest, AFileThatCannotBeReadIsReported) {
     EXPECT_EQ(TextEditor::open(path()), nullptr);
     ASSERT_EQ(answers.texts.size(), 1);
     EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("Datoteku Cijena.txt nije moguće")));
+}
+
+TEST_F(TextEditorTest, ALargeFileIsReadWhileTheWindowAnswersAndThenEqualsTheFile) {
+    const QByteArray bytes = largeFile();
+    writeFile(bytes);
+    TextEditor* editor = TextEditor::open(path());
+    ASSERT_NE(editor, nullptr);
+    // A timer of the window's own event loop sees the progress grow while the file is read.
+    std::set<int> progress;
+    bool editable = false;
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!editor->isLoading())
+            return;
+        progress.insert(editor->loadProgress()->value());
+        editable = editable || !editor->textEdit()->isReadOnly();
+    });
+    probe.start(1);
+    ASSERT_TRUE(loaded(editor));
+    progress.erase(0);
+    EXPECT_GE(progress.size(), 3U);
+    EXPECT_FALSE(editable);
+
+    EXPECT_FALSE(editor->textEdit()->isReadOnly());
+    EXPECT_FALSE(editor->loadProgress()->isVisible());
+    EXPECT_FALSE(editor->isModified());
+    EXPECT_EQ(editor->textEdit()->toPlainText(),
+              QString::fromStdString(system::decodeCp1250(bytes.toStdString()))
+                  .replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+TEST_F(TextEditorTest, CancellingTheLoadClosesTheEditorAndLeavesTheFile) {
+    writeFile(largeFile());
+    const QByteArray before = bytesOnDisk();
+    QPointer<TextEditor> editor = TextEditor::open(path());
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editor->loadProgress()->value() > 0; }));
+    ASSERT_TRUE(editor->isLoading());
+    EXPECT_FALSE(editor->save()); // part of a file is never saved
+
+    QTest::mouseClick(editor->findChild<QPushButton*>(QStringLiteral("cmdOdustani")),
+                      Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(bytesOnDisk(), before);
 }
 
 } // namespace

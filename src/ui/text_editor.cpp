@@ -17,7 +17,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTextBlock>
@@ -31,6 +30,7 @@
 #include <vector>
 
 #include "system/cp1250.h"
+#include "system/file_writes.h"
 
 namespace tarvel::ui {
 
@@ -434,14 +434,13 @@ bool TextEditor::acceptUnencodable(const QString& text, const std::string& bytes
 }
 
 bool TextEditor::writeFile(const QByteArray& bytes) {
-    // Replaced whole or not at all: a failure leaves the file as it was.
-    QSaveFile file(path_);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Replaced whole or not at all: a failure (a full disk too) leaves the file as it was.
+    const forms::WriteResult written = system::replaceFileBytes(path_, bytes);
+    if (written.result == forms::FileResult::Ok)
         return true;
-    const QString reason = file.errorString();
-    file.cancelWriting();
     tell(this, QStringLiteral(" Ne može"),
-         QStringLiteral("Datoteku %1 nije moguće spremiti. Razlog: %2.").arg(name_, reason));
+         QStringLiteral("Datoteku %1 nije moguće spremiti. Razlog: %2.")
+             .arg(name_, QString::fromStdString(written.reason)));
     return false;
 }
 

@@ -34,6 +34,9 @@ public:
         // The offer composer's value label with this index (-1 for the separate label of the
         // tenth discipline); "" while no offer is open.
         std::function<std::string(int)> offerValueText;
+        // The toolbar command "Usporedba": every category of the service side by side at the
+        // value, modal; a row chosen there is chosen in the main window.
+        std::function<void()> showComparison;
     };
     WindowCommands commands;
 

@@ -113,6 +113,7 @@ public:
     void tlb1_ButtonClick(const std::string& key);
     void mnuAizlaz_Click();
     void mnuPIE5_Click();
+    void mnuUsporedba_Click();
     void Form_KeyPress(int keyAscii);
     void OpenServiceMenu(const std::string& menu);
 
@@ -129,7 +130,7 @@ public:
         *lblCmin, *lblCmax;
     forms::Control *Frame1, *imgFaze, *lblSlike1, *lblSlike2;
     forms::Toolbar* tlb1;
-    forms::Control *mnuPIE5, *mnuPhtml;
+    forms::Control *mnuPIE5, *mnuPhtml, *mnuUsporedba;
 
 private:
     void createControls();
@@ -167,6 +168,8 @@ private:
     bool CommandNote();
     bool CommandPonuda();
     bool CommandPvidi();
+    // "Usporedba" (toolbar and menu) is there once a service and a value are entered.
+    void EnableComparison();
     void CommandPonisti();
     std::string offerValue(int index) const;
 

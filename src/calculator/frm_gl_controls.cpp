@@ -51,6 +51,14 @@ void FrmGl::createMenus() {
     };
     mnuPIE5 = find("mnuPIE5");
     mnuPhtml = find("mnuPhtml");
+    // The comparison of the categories, in the menu of the program's settings and tools.
+    mnuUsporedba = &add("mnuUsporedba", ControlKind::MenuItem, find("mnuP"));
+    mnuUsporedba->setCaption("&Usporedba cijena");
+    mnuUsporedba->setShortcut("Ctrl+U");
+    mnuUsporedba->setEnabled(false);
+    mnuUsporedba->onClick = [this] {
+        guarded([&] { mnuUsporedba_Click(); });
+    };
 }
 
 void FrmGl::createToolbar() {
@@ -65,6 +73,7 @@ void FrmGl::createToolbar() {
     t.addButton("Min", "Minimalna cijena faza");
     t.addButton("Max", "Maksimalna cijena faza");
     t.addButton("Odabir", "Željena cijena");
+    t.addButton("Usporedba", "Usporedba cijena (Ctrl+U)");
     t.addSeparator();
     t.addButton("Pohrani", "Pohrani izračun");
     t.addButton("Note", "Pregled izračuna");
@@ -85,7 +94,7 @@ void FrmGl::createToolbar() {
     t.addPlaceholder();
     t.addButton("Izlaz", "Izlaz");
     // Commands that need a service, a result or a chosen price start off.
-    t.enable({"KN", "DM", "Pohrani", "Odstupminus", "Ponuda"}, false);
+    t.enable({"KN", "DM", "Pohrani", "Odstupminus", "Ponuda", "Usporedba"}, false);
     t.onButtonClick = [this](const std::string& key) {
         guarded([&] { tlb1_ButtonClick(key); });
     };
@@ -255,6 +264,10 @@ void FrmGl::createControls() {
     };
     txtInvest->onChange = [this] {
         guarded([&] { txtInvest_Change(); });
+        EnableComparison();
+    };
+    lblProjekt->onChange = [this] {
+        EnableComparison();
     };
     txtInvest->onGotFocus = [this] {
         guarded([&] { txtInvest_GotFocus(); });

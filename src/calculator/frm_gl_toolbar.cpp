@@ -36,6 +36,12 @@ void FrmGl::tlb1_ButtonClick(const std::string& key) {
         lblSumamax_DblClick();
     } else if (key == "Odabir") {
         lblOdabir_DblClick();
+    } else if (key == "Usporedba") {
+        // A look at every category: the main window changes only by a row chosen there, and
+        // the offer flow's rule after a command would undo that choice.
+        wentOn = false;
+        if (calc.commands.showComparison)
+            calc.commands.showComparison();
     } else if (key == "Pohrani") {
         wentOn = CommandPohrani();
     } else if (key == "Note") {
@@ -64,6 +70,16 @@ void FrmGl::tlb1_ButtonClick(const std::string& key) {
     }
     if (wentOn && !calc.ended())
         AfterCommand();
+}
+
+void FrmGl::mnuUsporedba_Click() {
+    tlb1_ButtonClick("Usporedba");
+}
+
+void FrmGl::EnableComparison() {
+    const bool ready = !lblProjekt->caption().empty() && !txtInvest->text().empty();
+    tlb1->setEnabled("Usporedba", ready);
+    mnuUsporedba->setEnabled(ready);
 }
 
 bool FrmGl::CommandKN() {

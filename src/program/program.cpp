@@ -10,6 +10,7 @@
 #include "calculator/frm_kurs.h"
 #include "calculator/frm_popust.h"
 #include "calculator/frm_stopa.h"
+#include "comparison/frm_usporedba.h"
 #include "deviations/frm_odstup.h"
 #include "estimator/frm_vrijednost.h"
 #include "offer/frm_ponuda.h"
@@ -42,11 +43,15 @@ Program::Program(forms::Platform& platform) : calculator::Calculator(platform) {
     registerForm("frmOdstup", window<deviations::FrmOdstup>(calc));
     registerForm("frmVrijednost", window<estimator::FrmVrijednost>(calc));
     registerForm("frmPonuda", window<offer::FrmPonuda>(calc));
+    registerForm("frmUsporedba", window<comparison::FrmUsporedba>(calc));
     commands.showEstimator = [&calc] {
         estimator::showEstimator(calc);
     };
     commands.showDeviations = [&calc] {
         return deviations::OdstupCommand(calc.frmGl());
+    };
+    commands.showComparison = [&calc] {
+        comparison::showComparison(calc);
     };
     commands.offerValueText = [&calc](int index) {
         const forms::Form* composer = calc.loaded("frmPonuda");

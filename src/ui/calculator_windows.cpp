@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calculator/catalogue.h"
+#include "ui/comparison_windows.h"
 #include "ui/deviation_windows.h"
 #include "ui/dialog_windows.h"
 #include "ui/estimator_windows.h"
@@ -183,6 +184,8 @@ void registerCalculatorWindows(Windows& windows) {
     registerDeviationWindows(windows);
     // The offer composer.
     registerOfferWindows(windows);
+    // The comparison of the categories, with the main window's shortcut into it.
+    registerComparisonWindows(windows);
 }
 
 } // namespace tarvel::ui

@@ -170,6 +170,24 @@ void drawOpenBook(QPainter& p, const QRectF& r, const QColor& ink) {
     p.drawLine(spineTop, spineBottom);
 }
 
+// Categories side by side: three columns of rising fees on a base line, the middle one
+// marked as chosen.
+void drawComparison(QPainter& p, const QRectF& r, const QColor& ink) {
+    const qreal u = r.width() / 16;
+    const qreal line = qMax(1.0, u);
+    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(r.left() + 2 * u, r.top() + 13.5 * u),
+               QPointF(r.left() + 14 * u, r.top() + 13.5 * u));
+    const qreal heights[] = {4.5, 7, 9.5};
+    for (int i = 0; i < 3; ++i) {
+        const QRectF column(r.left() + (3 + 3.8 * i) * u, r.top() + (12.5 - heights[i]) * u,
+                            2.6 * u, heights[i] * u);
+        p.setBrush(i == 1 ? ink : Qt::NoBrush);
+        p.drawRect(column);
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
 class PictureIconEngine : public DrawnIconEngine {
 public:
     PictureIconEngine(Picture picture, QColor colour) : picture_(picture), colour_(colour) {}
@@ -208,6 +226,7 @@ constexpr ToolbarImage kToolbarImages[] = {
     {"Min", "", "min", 0x2a6fb0},
     {"Max", "", "max", 0x2a6fb0},
     {"Odabir", "", "≈", 0x2a6fb0},
+    {"Usporedba", "", "U", 0x2a6fb0, drawComparison},
     {"Pohrani", "document-save", "↓", 0x4f6475},
     {"Note", "text-x-generic", "≡", 0x4f6475},
     {"Ispis", "document-print", "I", 0x4f6475, drawPrinter},

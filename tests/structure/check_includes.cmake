@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The folders of src/ depend one way, from the top down:
 #   app -> ui, program -> offer -> estimator, deviations -> calculator -> records -> engine, forms
+#   and program -> comparison -> calculator (the comparison beside estimator and deviations),
 # with system beside records, on Qt Core. An include of the project's own headers that runs
 # upward, or between two folders that may not know each other, fails with its file and line.
 # Run: cmake -DSOURCE_DIR=<repo>/src -P check_includes.cmake
@@ -17,11 +18,15 @@ set(allowed_system forms)
 set(allowed_calculator records engine forms)
 set(allowed_deviations calculator records engine forms)
 set(allowed_estimator calculator records engine forms)
+set(allowed_comparison calculator records engine forms)
 set(allowed_offer estimator deviations calculator records engine forms)
-set(allowed_program offer estimator deviations calculator records engine forms)
-set(allowed_ui program offer estimator deviations calculator records engine forms system)
-set(allowed_app ui program offer estimator deviations calculator records engine forms system)
-set(known forms engine records system calculator deviations estimator offer program ui app)
+set(allowed_program offer estimator deviations comparison calculator records engine forms)
+set(allowed_ui program offer estimator deviations comparison calculator records engine forms
+    system)
+set(allowed_app ui program offer estimator deviations comparison calculator records engine
+    forms system)
+set(known forms engine records system calculator deviations estimator comparison offer program ui
+    app)
 
 set(faults 0)
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp

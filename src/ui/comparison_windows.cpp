@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/comparison_windows.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolBar>
+#include <string_view>
+
+#include "calculator/catalogue.h"
+#include "comparison/frm_usporedba.h"
+#include "ui/calculator_windows.h"
+#include "ui/model_view.h"
+#include "ui/qt_text.h"
+#include "ui/window_building.h"
+#include "ui/windows.h"
+#include "ui_frm_usporedba.h"
+
+namespace tarvel::ui {
+
+namespace {
+
+// Puts the comparison's table on the clipboard when its model asks for it: the clipboard is
+// the desktop's, so the model only says when and what.
+class ClipboardCopy : public QWidget, public ModelView {
+public:
+    explicit ClipboardCopy(QWidget& parent) : QWidget(&parent) {
+        setObjectName(QStringLiteral("clipboardCopy"));
+        hide();
+    }
+    void showModel(const forms::Form& form) override {
+        const auto* frm = dynamic_cast<const comparison::FrmUsporedba*>(&form);
+        if (!frm || frm->copyRequest().serial == serial_)
+            return;
+        serial_ = frm->copyRequest().serial;
+        QGuiApplication::clipboard()->setText(toQString(frm->copyRequest().text));
+    }
+
+private:
+    int serial_ = 0;
+};
+
+// Ctrl+U in the main window runs its toolbar command "Usporedba", as the button's tooltip and
+// the menu say. A text box would take the keys for itself (Ctrl+U empties a line on some
+// desktops), and the binder hands the model only keys it knows, so the keys are caught on
+// their way into the main window and become a click on the button, which does nothing while
+// it is disabled.
+class ComparisonShortcut : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_U ||
+            (key->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+            return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window()->objectName() != QLatin1String("frmGl"))
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            // Delivered as a key press, which comes here next.
+            event->accept();
+            return true;
+        }
+        if (auto* bar = widget->window()->findChild<QToolBar*>(QStringLiteral("tlb1"))) {
+            for (QAction* action : bar->actions()) {
+                if (action->data().toString() == QLatin1String("Usporedba") && action->isEnabled())
+                    action->trigger();
+            }
+        }
+        return true;
+    }
+};
+
+void installComparisonShortcut() {
+    static QPointer<ComparisonShortcut> installed;
+    if (installed || !QCoreApplication::instance())
+        return;
+    installed = new ComparisonShortcut(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(installed);
+}
+
+// Every caption a phase can have.
+std::vector<std::string_view> phaseCaptions() {
+    std::vector<std::string_view> captions(calculator::kBuildingPhaseCaptions.begin(),
+                                           calculator::kBuildingPhaseCaptions.end());
+    captions.insert(captions.end(), calculator::kPlanPhaseCaptions.begin(),
+                    calculator::kPlanPhaseCaptions.end());
+    for (const calculator::CatalogueEntry& entry : calculator::catalogue()) {
+        for (const calculator::CaptionOverride& o : entry.captions)
+            captions.push_back(o.caption);
+    }
+    return captions;
+}
+
+} // namespace
+
+std::unique_ptr<QWidget> buildFrmUsporedba() {
+    Ui::FrmUsporedba ui;
+    auto dialog = buildDialog(ui);
+    restoreArrayNames(*dialog);
+    // The amount columns are as wide as the largest amount, whatever the service shows.
+    equalizeColumns(*dialog);
+    const QFontMetrics fm = dialog->fontMetrics();
+    ui.txtVarijanta->setFixedWidth(fm.horizontalAdvance(QStringLiteral("999.999.999,99")) + 14);
+    // The row buttons keep one width from "I" to "Savjetovanje".
+    const int button = fm.horizontalAdvance(QStringLiteral("Savjetovanje")) + fm.height();
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
+        if (b->objectName().startsWith(QLatin1String("cmdKat")))
+            b->setMinimumWidth(button);
+    }
+    // A note wraps within a column as wide as the longest limit it names.
+    const int note =
+        fm.horizontalAdvance(QStringLiteral("iznad granice stupnja (do 999.999.999,99 kn)"));
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+        const QString name = label->objectName();
+        if (name.startsWith(QLatin1String("lblNap(")))
+            label->setMinimumWidth(note);
+        else if (name.startsWith(QLatin1String("lblFaze(")))
+            label->setMinimumWidth(
+                fm.horizontalAdvance(QStringLiteral("9.999.999,99 – 9.999.999,99")));
+    }
+    int phase = 0;
+    for (std::string_view caption : phaseCaptions())
+        phase = qMax(phase, fm.horizontalAdvance(QString::fromUtf8(
+                                caption.data(), static_cast<qsizetype>(caption.size()))));
+    ui.lblFazeNaziv->setMinimumWidth(phase);
+    // The window is laid out once, for everything it can show: eight phases, and the notes
+    // below the table with their longest texts.
+    for (QLabel* column : ui.fraFaze->findChildren<QLabel*>()) {
+        if (column->objectName() == QLatin1String("lblFazeNaziv") ||
+            column->objectName().startsWith(QLatin1String("lblFaze(")))
+            column->setMinimumHeight(fm.lineSpacing() * comparison::kPhases);
+    }
+    ui.lblNapomena->setText(QString::fromUtf8(comparison::kOutOfTariffNote));
+    ui.lblUvjeti->setText(QStringLiteral("Cijena je postotak proračunske vrijednosti, s popustom "
+                                         "50 % i dodatkom 250 %; najniža ne postoji."));
+    new ClipboardCopy(*dialog);
+    return dialog;
+}
+
+void registerComparisonWindows(Windows& windows) {
+    windows.registerWindow("frmUsporedba", buildFrmUsporedba,
+                           Windows::Placement::CentredHorizontally);
+    installComparisonShortcut();
+}
+
+} // namespace tarvel::ui

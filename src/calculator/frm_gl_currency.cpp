@@ -127,6 +127,10 @@ bool FrmGl::CommandDM() {
 
 bool FrmGl::CommandEUR() {
     SharedState& s = state();
+    // An unreadable value is reported before anything changes.
+    const std::string from = lblValuta->caption();
+    const bool converts = !txtInvest->text().empty() && !isPlan() && from != kEuro;
+    const double value = converts ? num(txtInvest->text()) : 0;
     RememberCurrency(kEuroKey);
     s.NapomenaOdabir = "";
     // The euro's rates are fixed: there is no rate to change.
@@ -145,12 +149,11 @@ bool FrmGl::CommandEUR() {
         cmdCijena->press();
         return true;
     }
-    const std::string from = lblValuta->caption();
-    if (from == kEuro) {
+    if (!converts) {
         cmdCijena->press();
         return false;
     }
-    txtInvest->setText(fmt(toEuro(num(txtInvest->text()), from), kMoney));
+    txtInvest->setText(fmt(toEuro(value, from), kMoney));
     cmdCijena->press();
     lblValuta->setCaption(kEuro);
     return true;

@@ -26,6 +26,7 @@ class Calculator;
 //   frm_gl_phases.cpp       chkF1 .. chkF8, lblFc*, lblSumamin, lblSumamax, lblOdabir
 //   frm_gl_adjustments.cpp  txtPopust and txtDodaj
 //   frm_gl_toolbar.cpp      tlb1: every toolbar command
+//   frm_gl_currency.cpp     the currency commands KN, DM and EUR, and the currency at start
 //   frm_gl_record.cpp       the record of the calculation on show (PripremiIzracun)
 //   frm_gl_picture_show.cpp lblSlike1, lblSlike2
 //   frm_gl_help.cpp         the help menu and the function keys
@@ -64,6 +65,10 @@ public:
     void PripremiIzracun();
     // True while computed totals are on show (not after ClearResults or a service's set-up).
     bool TotalsOnShow() const;
+    // True while amounts are computed and shown in euro.
+    bool inEuro() const;
+    // A value of the value box's currency in DM, the currency of the fee scale.
+    double valueInDm(double value) const;
     // Runs a handler of this window: an unreadable number is reported, an arithmetic failure
     // ends it silently.
     template <typename F> void guarded(F&& f);
@@ -146,6 +151,9 @@ private:
     void ReportBadValueBox();
     void ComputeBuildingPrice();
     void PlanPrice();
+    // Writes a plan's base fees in the currency on show; false when the units are out of
+    // tariff (reported, results cleared).
+    bool PlanBaseFees();
     void SupervisionPrice();
     void SetupBuildingService();
     void SetupPlanService();
@@ -164,6 +172,10 @@ private:
     // rule after a command does not run.
     bool CommandKN();
     bool CommandDM();
+    bool CommandEUR();
+    // The currency chosen last is kept in the settings and shown again at start.
+    void RememberCurrency(const char* key);
+    void ShowStoredCurrency(const std::string& setting);
     bool CommandPohrani();
     bool CommandNote();
     bool CommandPonuda();

@@ -2,7 +2,9 @@
 // The compute command: it checks the inputs, prices the current service by its family and
 // fills the result labels. Every amount is read back from the rounded text on display.
 #include "calculator/calculator.h"
+#include "calculator/currency.h"
 #include "calculator/frm_gl.h"
+#include "engine/euro.h"
 #include "engine/tariffs.h"
 #include "forms/message_titles.h"
 #include "forms/number_text.h"
@@ -108,16 +110,25 @@ void FrmGl::ComputeBuildingPrice() {
     txtInvest->setText(fmt(num(txtInvest->text()), kMoney));
 
     // The common range of every fee table, in DM.
-    const double x = divide(num(txtInvest->text()), num(txtKurs->text()));
+    const double x = valueInDm(num(txtInvest->text()));
     if (x < 6300 || x > 100000000) {
         ShowOutOfTariff();
         return;
     }
 
-    // The tariff routine reads the value, the rate box and the category as they are now.
-    const double value = num(txtInvest->text());
-    const double rate = num(txtKurs->text());
-    const auto fees = engine::feeTableFees(state().Usluga, value, rate, category);
+    // The tariff routine reads the value, the rate box and the category as they are now. In
+    // euro the table prices the value in DM, and its fees go back to euro at the fixed rate;
+    // each is rounded once, when it is shown.
+    std::optional<engine::BaseFees> fees;
+    if (inEuro()) {
+        fees = engine::feeTableFees(state().Usluga, x, 1, category);
+        if (fees)
+            fees = engine::BaseFees{fees->min / engine::kDmPerEuro, fees->max / engine::kDmPerEuro};
+    } else {
+        const double value = num(txtInvest->text());
+        const double rate = num(txtKurs->text());
+        fees = engine::feeTableFees(state().Usluga, value, rate, category);
+    }
     if (!fees) {
         ShowOutOfTariff();
         lblCmin->setCaption(fmt(0, kMoney));
@@ -161,29 +172,49 @@ void FrmGl::SumPhaseFees() {
 }
 
 void FrmGl::PlanPrice() {
+    if (PlanBaseFees())
+        FinishPlanPrice();
+}
+
+bool FrmGl::PlanBaseFees() {
+    const SharedState& s = state();
     const double units = num(txtInvest->text());
-    const auto fees = engine::planFees(state().Usluga, units, state().Kurs);
+    const bool euro = inEuro();
+    // The plan factors give kuna at the stored rate; at the rate 1 they give DM.
+    const auto fees = engine::planFees(s.Usluga, units, euro ? 1 : s.Kurs);
     if (!fees) {
         ClearResults();
         ShowOutOfTariff();
-        return;
+        return false;
     }
-    lblCmin->setCaption(fmt(fees->min, kMoney));
-    lblCmax->setCaption(fmt(fees->max, kMoney));
-    FinishPlanPrice();
+    std::string min = fmt(euro ? fees->min / engine::kDmPerEuro : fees->min, kMoney);
+    std::string max = fmt(euro ? fees->max / engine::kDmPerEuro : fees->max, kMoney);
+    if (lblValutaFaza->caption() == kDm) {
+        // In DM, the kuna fees divided by the stored rate, as the command "DM" shows them.
+        min = fmt(divide(num(min), s.Kurs), kMoney);
+        max = fmt(divide(num(max), s.Kurs), kMoney);
+    }
+    lblCmin->setCaption(min);
+    lblCmax->setCaption(max);
+    return true;
 }
 
 void FrmGl::FinishPlanPrice() {
     ComputePhaseFees();
     SumPhaseFees();
     ClearChosenPrices();
-    tlb1->enable({"KN", "DM", "Min", "Max", "Odabir"}, true);
+    tlb1->enable({"KN", "DM", "EUR", "Min", "Max", "Odabir"}, true);
     ShowResultsDone();
 }
 
 void FrmGl::SupervisionPrice() {
     const double value = num(txtInvest->text());
-    const double w = divide(value, num(txtKurs->text()) * 100000);
+    // In euro the bracket and the fee are taken on the value in DM, and the fee goes back to
+    // euro at the fixed rate.
+    const bool euro = inEuro();
+    const double base = euro ? value * engine::kDmPerEuro : value;
+    const double back = euro ? engine::kDmPerEuro : 1;
+    const double w = euro ? base / 100000 : divide(value, num(txtKurs->text()) * 100000);
     const auto rate = engine::supervisionRate(state().Usluga, w);
     if (!rate) {
         for (forms::Control* c : {lblSumamin, lblSumamax, lblOdabir})
@@ -193,8 +224,8 @@ void FrmGl::SupervisionPrice() {
     }
     const double d = num(txtDodaj->text());
     const double p = num(txtPopust->text());
-    lblSumamax->setCaption(fmt(value * *rate * (1 + d / 100) * (1 - p / 100) / 100, kMoney));
-    lblCmax->setCaption(fmt(value * *rate / 100, kMoney));
+    lblSumamax->setCaption(fmt(base * *rate * (1 + d / 100) * (1 - p / 100) / 100 / back, kMoney));
+    lblCmax->setCaption(fmt(base * *rate / 100 / back, kMoney));
     ShowResultsDone();
     lblOdabir->setCaption(lblSumamax->caption());
     lblSumamin->setCaption("ne postoji  ");

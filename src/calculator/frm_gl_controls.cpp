@@ -68,6 +68,7 @@ void FrmGl::createToolbar() {
     t.addSeparator();
     t.addButton("KN", "Kune");
     t.addButton("DM", "Euro / Valuta");
+    t.addButton("EUR", "Euro");
     t.addButton("Kurs", "Novi tečaj");
     t.addSeparator();
     t.addButton("Min", "Minimalna cijena faza");
@@ -94,7 +95,7 @@ void FrmGl::createToolbar() {
     t.addPlaceholder();
     t.addButton("Izlaz", "Izlaz");
     // Commands that need a service, a result or a chosen price start off.
-    t.enable({"KN", "DM", "Pohrani", "Odstupminus", "Ponuda", "Usporedba"}, false);
+    t.enable({"KN", "DM", "EUR", "Pohrani", "Odstupminus", "Ponuda", "Usporedba"}, false);
     t.onButtonClick = [this](const std::string& key) {
         guarded([&] { tlb1_ButtonClick(key); });
     };

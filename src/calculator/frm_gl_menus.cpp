@@ -12,7 +12,7 @@ void FrmGl::OpenServiceMenu(const std::string& name) {
     if (name == "mnuPp") {
         setFocus(*txtInvest);
         ResetService();
-        tlb1->enable({"KN", "DM", "Kurs", "Odstup", "Vrijednost"}, false);
+        tlb1->enable({"KN", "DM", "EUR", "Kurs", "Odstup", "Vrijednost"}, false);
     } else if (name == "mnuN") {
         state().Struka = "";
         setFocus(*txtInvest);

@@ -108,7 +108,7 @@ void FrmGl::SetupBuildingService() {
     fraFaze->setVisible(true);
     fraKat->setVisible(true);
     tlb1->setEnabled("Cijena", false);
-    tlb1->enable({"KN", "DM", "Odstup"}, true);
+    tlb1->enable({"KN", "DM", "EUR", "Odstup"}, true);
     if (!state().IzPonude)
         tlb1->setEnabled("Vrijednost", true);
     for (forms::Control* c : {lblSumamin, lblSumamax, lblOdabir})
@@ -227,7 +227,7 @@ void FrmGl::ApplySupervisionEntry(const CatalogueEntry& entry) {
     fraUk->setVisible(true);
     fraCijena->setVisible(true);
     lblProjekt->setCaption(std::string(entry.title));
-    tlb1->enable({"Cijena", "KN", "DM"}, true);
+    tlb1->enable({"Cijena", "KN", "DM", "EUR"}, true);
     if (!s.IzPonude)
         tlb1->setEnabled("Vrijednost", true);
     ApplyHelp(entry);

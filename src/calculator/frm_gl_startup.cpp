@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculator/calculator.h"
+#include "calculator/currency.h"
 #include "calculator/frm_gl.h"
 #include "forms/number_text.h"
 
@@ -53,6 +54,8 @@ void FrmGl::Form_Load() {
     s.Stopa = storedNumberIn(settings.get("ZadnjaStopa", "0"), 0, kHighestTaxRate).value_or(0);
     s.Html = settings.get("Html", "0");
     s.Toolbar = settings.get("Toolbar", std::to_string(Toolbar::kFlatStyle));
+    // The currency chosen last; a setting that names none of the three is kuna.
+    ShowStoredCurrency(settings.get(kCurrencySetting, kKunaKey));
 
     // The toolbar's style bits are a whole number of 16 bits; anything else is no style.
     int style = Toolbar::kFlatStyle;

@@ -10,9 +10,6 @@
 
 namespace tarvel::calculator {
 
-using forms::divide;
-using forms::fmt;
-using forms::kMoney;
 using forms::MsgButtons;
 using forms::MsgIcon;
 using forms::num;
@@ -28,6 +25,8 @@ void FrmGl::tlb1_ButtonClick(const std::string& key) {
         wentOn = CommandKN();
     } else if (key == "DM") {
         wentOn = CommandDM();
+    } else if (key == "EUR") {
+        wentOn = CommandEUR();
     } else if (key == "Kurs") {
         calc.load("frmKurs").showModal();
     } else if (key == "Min") {
@@ -80,70 +79,6 @@ void FrmGl::EnableComparison() {
     const bool ready = !lblProjekt->caption().empty() && !txtInvest->text().empty();
     tlb1->setEnabled("Usporedba", ready);
     mnuUsporedba->setEnabled(ready);
-}
-
-bool FrmGl::CommandKN() {
-    SharedState& s = state();
-    s.NapomenaOdabir = "";
-    tlb1->setEnabled("DM", true);
-    tlb1->setEnabled("Kurs", false);
-    lblValutaFaza->setCaption("kn");
-    txtKurs->setText(fmt(s.Kurs, kMoney));
-    if (txtInvest->text().empty()) {
-        lblValuta->setCaption("kn");
-        return false;
-    }
-    if (isPlan()) {
-        tlb1->setEnabled("Cijena", true);
-        cmdCijena->press();
-        FinishPlanPrice();
-    } else {
-        if (lblValuta->caption() == "kn") {
-            cmdCijena->press();
-            return false;
-        }
-        // The value was in the accounting currency: back to kuna at the restored rate.
-        txtInvest->setText(fmt(num(txtInvest->text()) * num(txtKurs->text()), kMoney));
-        cmdCijena->press();
-    }
-    lblValuta->setCaption("kn");
-    if (isSupervision())
-        cmdCijena->press();
-    else
-        ClearChosenPrices();
-    return true;
-}
-
-bool FrmGl::CommandDM() {
-    SharedState& s = state();
-    s.NapomenaOdabir = "";
-    tlb1->setEnabled("Kurs", true);
-    lblValutaFaza->setCaption("DM");
-    ClearChosenPrices();
-    if (txtInvest->text().empty()) {
-        lblValuta->setCaption("DM");
-        txtKurs->setText("1");
-        return false;
-    }
-    if (isPlan()) {
-        tlb1->setEnabled("Cijena", false);
-        const double rate = num(txtKurs->text());
-        lblCmin->setCaption(fmt(divide(num(lblCmin->caption()), rate), kMoney));
-        lblCmax->setCaption(fmt(divide(num(lblCmax->caption()), rate), kMoney));
-        txtKurs->setText("1");
-        FinishPlanPrice();
-        return true;
-    }
-    txtInvest->setText(fmt(divide(num(txtInvest->text()), num(txtKurs->text())), kMoney));
-    if (lblValuta->caption() == "DM") {
-        cmdCijena->press();
-        return false;
-    }
-    // With "1" in the rate box the computation takes the value as accounting units.
-    txtKurs->setText("1");
-    cmdCijena->press();
-    lblValuta->setCaption("DM");
-    return true;
 }
 
 bool FrmGl::CommandPohrani() {

@@ -33,7 +33,7 @@ void FrmGl::txtInvest_Change() {
         lblValutaFaza->setCaption("kn");
         lblValuta->setCaption("kn");
         txtKurs->setText(fmt(s.Kurs, "#,0.00"));
-        tlb1->enable({"KN", "DM"}, false);
+        tlb1->enable({"KN", "DM", "EUR"}, false);
         if (!empty)
             lblTekst->setCaption("Kliknite na tipku Cijena");
     } else if (isSupervision()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "estimator/cost_model.h"
 
+#include "engine/euro.h"
 #include "forms/number_text.h"
 
 namespace tarvel::estimator {
@@ -22,6 +23,14 @@ std::string referenceCostText(int type, Level level, bool germanPrices) {
     const BuildingType& t = buildingTypes().at(static_cast<size_t>(type));
     const auto& column = germanPrices ? t.germanDm : t.domesticKn;
     return fmt(column.at(static_cast<size_t>(level)), "#,0");
+}
+
+std::string referenceCostInEuro(int type, Level level, bool germanPrices) {
+    const BuildingType& t = buildingTypes().at(static_cast<size_t>(type));
+    const auto l = static_cast<size_t>(level);
+    return fmt(germanPrices ? t.germanDm.at(l) / engine::kDmPerEuro
+                            : t.domesticKn.at(l) / engine::kKunaPerEuro,
+               "#,0");
 }
 
 std::string shareText(double share) {

@@ -21,6 +21,10 @@ inline constexpr std::string_view kDefaultRate = "3,90";
 // A reference cost as shown in the level column ("#,0").
 std::string referenceCostText(int type, Level level, bool germanPrices);
 
+// A reference cost in euro per m², "#,0": a German price converted from DM, a domestic one
+// from kuna, each at the euro's fixed rate.
+std::string referenceCostInEuro(int type, Level level, bool germanPrices);
+
 // A share of the table as the share boxes show it: the number's plain text.
 std::string shareText(double share);
 

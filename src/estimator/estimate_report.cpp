@@ -27,8 +27,8 @@ std::string groupLine(std::string_view caption, const std::string& share, const 
 } // namespace
 
 std::string estimateReport(const ReportInput& in) {
-    const std::string currency = in.inDm ? " DM" : " kn";
-    const std::string perMetre = in.inDm ? " DM/m2" : " kn/m2";
+    const std::string currency = " " + in.currency;
+    const std::string perMetre = currency + "/m2";
     std::string r;
     r += "Tip građevine: " + in.typeCaption + "\n";
     r += "Bruto površina " + in.area + " m2\n";

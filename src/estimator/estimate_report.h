@@ -11,9 +11,9 @@ namespace tarvel::estimator {
 
 struct ReportInput {
     std::string typeCaption;
-    std::string area; // as the area box shows it
-    std::string cost; // per m², as the cost box shows it
-    bool inDm = false;
+    std::string area;            // as the area box shows it
+    std::string cost;            // per m², as the cost box shows it
+    std::string currency = "kn"; // of every amount: "kn", "DM" or "EUR"
     std::array<std::string, kConstructionGroups> constructionShares, construction;
     std::array<std::string, kInstallationGroups> installationShares, installations;
     std::string constructionTotal, constructionPercent;

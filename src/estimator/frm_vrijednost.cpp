@@ -3,7 +3,10 @@
 // editing of shares and rate, and the computation.
 #include "estimator/frm_vrijednost.h"
 
+#include <algorithm>
+
 #include "calculator/calculator.h"
+#include "calculator/currency.h"
 #include "calculator/frm_gl.h"
 #include "calculator/key_filters.h"
 #include "forms/keys.h"
@@ -21,6 +24,7 @@ namespace {
 constexpr forms::Color kYellow{255, 255, 0};
 constexpr char kCaptionKn[] = "Troškovi  kn / m2";
 constexpr char kCaptionDm[] = "Troškovi  DM / m2";
+constexpr char kCaptionEuro[] = "Troškovi  EUR / m2";
 
 std::string indexed(const std::string& name, size_t i) {
     return name + "(" + std::to_string(i) + ")";
@@ -230,6 +234,8 @@ void FrmVrijednost::Form_Load() {
     for (size_t i = 0; i < lblI.size(); ++i)
         lblI[i]->setCaption(std::string(installationCaptions()[i]));
     txtKurs->setText(std::string(kDefaultRate));
+    euro_ = gl.lblValuta->caption() == calculator::kEuro;
+    ShowCostCurrency();
     guarded([&] {
         selectTab(selectedTab());
         SelectType();
@@ -284,8 +290,11 @@ void FrmVrijednost::FillType(int type) {
         txtIp[i]->setText(shareText(t.installations[i]));
     lblGuk->setCaption(std::string(t.constructionTotal));
     lblIuk->setCaption(std::string(t.installationTotal));
-    for (size_t i = 0; i < lblC.size(); ++i)
-        lblC[i]->setCaption(referenceCostText(type, static_cast<Level>(i), chkUNJ->checked()));
+    for (size_t i = 0; i < lblC.size(); ++i) {
+        const auto level = static_cast<Level>(i);
+        lblC[i]->setCaption(euro_ ? referenceCostInEuro(type, level, chkUNJ->checked())
+                                  : referenceCostText(type, level, chkUNJ->checked()));
+    }
 }
 
 void FrmVrijednost::ClearResults() {
@@ -321,14 +330,9 @@ void FrmVrijednost::ReselectLevel() {
 }
 
 void FrmVrijednost::chkUNJ_Click() {
-    if (chkUNJ->checked()) {
+    if (chkUNJ->checked())
         chkUDM->setValue(0);
-        chkUDM->setEnabled(false);
-        fraIzbor->setCaption(kCaptionDm);
-    } else {
-        chkUDM->setEnabled(true);
-        fraIzbor->setCaption(kCaptionKn);
-    }
+    ShowCostCurrency();
     SelectType();
     ReselectLevel();
     Compute(true);
@@ -340,12 +344,11 @@ void FrmVrijednost::chkUDM_Click() {
             c->setCaption(toDm(c->caption(), txtKurs->text()));
         if (!txtIzbor->text().empty())
             txtIzbor->setText(toDm(txtIzbor->text(), txtKurs->text()));
-        fraIzbor->setCaption(kCaptionDm);
     } else {
         SelectType();
         ReselectLevel();
-        fraIzbor->setCaption(kCaptionKn);
     }
+    ShowCostCurrency();
     if (!txtIzbor->text().empty())
         Compute(true);
 }
@@ -423,6 +426,47 @@ bool FrmVrijednost::resultsInDm() const {
     return chkUNJ->checked() || chkUDM->checked();
 }
 
+std::string FrmVrijednost::costCurrency() const {
+    if (euro_)
+        return calculator::kEuro;
+    return resultsInDm() ? calculator::kDm : calculator::kKuna;
+}
+
+// In euro the costs are in euro whichever prices they come from: nothing is converted to DM.
+void FrmVrijednost::ShowCostCurrency() {
+    chkUDM->setEnabled(!euro_ && !chkUNJ->checked());
+    fraIzbor->setCaption(euro_ ? kCaptionEuro : resultsInDm() ? kCaptionDm : kCaptionKn);
+}
+
+void FrmVrijednost::FollowMainCurrency() {
+    const bool euro = main().lblValuta->caption() == calculator::kEuro;
+    if (euro == euro_)
+        return;
+    const std::string from = costCurrency();
+    euro_ = euro;
+    const bool levelChosen =
+        std::any_of(opt1.begin(), opt1.end(), [](const forms::Control* o) { return o->checked(); });
+    // A cost of one's own goes over to the new currency at the fixed rate; a chosen level
+    // takes its reference cost again.
+    if (!levelChosen && !txtIzbor->text().empty()) {
+        const double cost = forms::num(txtIzbor->text());
+        const double converted =
+            euro ? calculator::toEuro(cost, from) : calculator::fromEuro(cost, costCurrency());
+        txtIzbor->setText(forms::fmt(converted, "#,0"));
+    }
+    // Its click shows the costs without the DM conversion and computes again.
+    if (chkUDM->checked()) {
+        chkUDM->setValue(0);
+        return;
+    }
+    const bool estimateShown = !txtReza->text().empty();
+    ShowCostCurrency();
+    SelectType();
+    ReselectLevel();
+    if (estimateShown && !levelChosen)
+        Compute(false);
+}
+
 void FrmVrijednost::Compute(bool moveFocus) {
     if (moveFocus)
         setFocus(*cmdGotovo);
@@ -459,7 +503,7 @@ void FrmVrijednost::Compute(bool moveFocus) {
     r.typeCaption = tbsVrste->caption();
     r.area = e.area;
     r.cost = e.cost;
-    r.inDm = resultsInDm();
+    r.currency = costCurrency();
     r.constructionShares = in.constructionShares;
     r.installationShares = in.installationShares;
     r.construction = e.construction;

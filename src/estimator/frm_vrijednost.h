@@ -54,6 +54,9 @@ public:
     // Writes the report of the computed estimate to Pregled.txt, or to Trenvr.txt for
     // printing; false when the file could not be written (reported).
     bool SpremiProcjenu();
+    // The estimator works in euro while the main window's value box is in euro: entering or
+    // leaving euro shows the costs, and an estimate on show, in the new currency.
+    void FollowMainCurrency();
 
     int selectedTab() const { return tbsVrste->value(); }
 
@@ -81,11 +84,16 @@ private:
     void Compute(bool moveFocus);
     void refuse(ComputeStop stop);
     bool resultsInDm() const;
+    // The currency of the costs and amounts: "kn", "DM" or "EUR".
+    std::string costCurrency() const;
+    // The cost frame's caption and the DM conversion's availability for the currency.
+    void ShowCostCurrency();
     calculator::FrmGl& main() const;
 
     calculator::Calculator& calc_;
     int type_ = -1;         // the type whose table is on show
     bool printing_ = false; // the next save goes to Trenvr.txt
+    bool euro_ = false;     // costs and amounts in euro
     // The estimate on show, as computed: the report always states these figures and their
     // currency, whatever the boxes show since.
     std::optional<ReportInput> computed_;

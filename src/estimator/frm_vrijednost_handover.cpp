@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "calculator/calculator.h"
+#include "calculator/currency.h"
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
 #include "calculator/print_command.h"
@@ -108,12 +109,15 @@ void FrmVrijednost::cmdGotovo_Click() {
         setFocus(*txtM2);
         return;
     }
-    const bool inDm = computed_->inDm;
+    const std::string estimated = computed_->currency;
+    const bool inDm = estimated == calculator::kDm;
     // The regulation's limits are in DM: a kuna estimate is converted at the exchange rate,
-    // whatever currency the main window shows.
+    // whatever currency the main window shows, one in euro at the euro's fixed rate.
     double constructionDm = num(lblGrukr->caption());
-    if (!inDm)
+    if (estimated == calculator::kKuna)
         constructionDm = forms::divide(constructionDm, s.Kurs);
+    else if (estimated == calculator::kEuro)
+        constructionDm = calculator::fromEuro(constructionDm, calculator::kDm);
     if (!withinRegulation(constructionDm)) {
         platform().messageBox(
             MsgIcon::Critical, MsgButtons::Ok, forms::titles::kProgram,
@@ -163,6 +167,8 @@ void FrmVrijednost::cmdGotovo_Click() {
     else if (currency == "DM")
         gl.txtInvest->setText(
             forms::fmt(inDm ? value : forms::divide(value, num(txtKurs->text())), "#,0.00"));
+    else if (currency == calculator::kEuro)
+        gl.txtInvest->setText(forms::fmt(calculator::toEuro(value, estimated), "#,0.00"));
     calculator::RestoreHelpFile(calc_);
     hide();
     if (!gl.tlb1->isEnabled("Cijena"))
@@ -177,6 +183,7 @@ void showEstimator(calculator::Calculator& calc) {
         } catch (const forms::ConversionError&) {
         }
     }
+    frm.FollowMainCurrency();
     frm.showModal();
 }
 

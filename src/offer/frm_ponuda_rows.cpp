@@ -58,7 +58,7 @@ std::string FrmPonuda::share(int row) const {
 
 void FrmPonuda::lblPt_DblClick(int row) {
     // The regulation prices values from 10.000 to 25.000.000 accounting units.
-    const double units = forms::divide(num(valueCell(row).caption()), num(main().txtKurs->text()));
+    const double units = main().valueInDm(num(valueCell(row).caption()));
     if (units < 10000 || units > 25000000) {
         platform().messageBox(
             MsgIcon::Information, MsgButtons::Ok, forms::titles::kProgram,

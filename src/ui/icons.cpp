@@ -221,7 +221,8 @@ struct ToolbarImage {
 constexpr ToolbarImage kToolbarImages[] = {
     {"Cijena", "accessories-calculator", "=", 0x2a6fb0},
     {"KN", "", "kn", 0x2e8b57},
-    {"DM", "", "€", 0x2e8b57},
+    {"DM", "", "DM", 0x2e8b57},
+    {"EUR", "", "€", 0x2e8b57},
     {"Kurs", "", "⇄", 0x2e8b57},
     {"Min", "", "min", 0x2a6fb0},
     {"Max", "", "max", 0x2a6fb0},

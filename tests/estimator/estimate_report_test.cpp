@@ -9,7 +9,8 @@
 namespace tarvel::estimator {
 namespace {
 
-ReportInput reportFor(int type, const std::string& cost, const std::string& area, bool inDm) {
+ReportInput reportFor(int type, const std::string& cost, const std::string& area,
+                      const std::string& currency) {
     const BuildingType& t = buildingTypes()[static_cast<size_t>(type)];
     EstimateInput in;
     in.cost = cost;
@@ -23,7 +24,7 @@ ReportInput reportFor(int type, const std::string& cost, const std::string& area
     r.typeCaption = std::string(t.caption);
     r.area = e.area;
     r.cost = e.cost;
-    r.inDm = inDm;
+    r.currency = currency;
     r.constructionShares = in.constructionShares;
     r.installationShares = in.installationShares;
     r.construction = e.construction;
@@ -40,7 +41,7 @@ ReportInput reportFor(int type, const std::string& cost, const std::string& area
 // Columns are counted in characters, so the Croatian letters of the labels keep them aligned,
 // and an amount wider than its column pushes the line out instead of failing.
 TEST(EstimateReport, ColumnsCountCharactersAndWideAmountsDoNotFail) {
-    ReportInput r = reportFor(7, "49.999", "4.999", false);
+    ReportInput r = reportFor(7, "49.999", "4.999", "kn");
     r.construction[0] = "123.456.789.012.345";
     const std::string text = estimateReport(r);
     EXPECT_NE(text.find("310  Građevna jama         0,9  %, 123.456.789.012.345 kn\n"),

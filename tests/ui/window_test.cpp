@@ -95,8 +95,8 @@ TEST_F(MainWindowTest, FocusTheModelMovesRunsItsHandlersOnce) {
 TEST_F(MainWindowTest, ToolbarHasEveryPositionWithPicturesAndStates) {
     auto* bar = widget<QToolBar>("tlb1");
     const auto& model = static_cast<const forms::Toolbar&>(control("tlb1"));
-    ASSERT_EQ(bar->actions().size(), 29);
-    for (int i = 0; i < 29; ++i) {
+    ASSERT_EQ(bar->actions().size(), static_cast<qsizetype>(model.buttons().size()));
+    for (int i = 0; i < bar->actions().size(); ++i) {
         const forms::ToolbarButton& b = model.buttons()[static_cast<size_t>(i)];
         QAction* a = bar->actions()[i];
         switch (b.kind) {

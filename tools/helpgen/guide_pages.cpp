@@ -2,6 +2,7 @@
 // Upute.chm: the pages written by hand, and the pages of the menus, the toolbar and the keyboard
 // written from the program's menus and toolbar and from the lists beside the pages.
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 #include <map>
 #include <sstream>

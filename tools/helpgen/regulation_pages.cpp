@@ -2,6 +2,7 @@
 // Tarvel.chm: how the program prices every service, with the scale read back from the engine
 // and a worked example computed by the main window.
 #include <cmath>
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <vector>

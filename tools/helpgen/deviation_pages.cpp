@@ -140,7 +140,7 @@ std::string servicePage(Book& book, const DeviationService& service, const Progr
     }
     for (const PhaseRow& phase : before.phases) {
         if (phase.caption.starts_with("7.") && phase.share != phaseSeven)
-            phaseSeven += " umjesto " + phase.share;
+            phaseSeven += " % umjesto " + phase.share;
     }
 
     std::string html = "<h2>" + escaped(entry.title) + "</h2>\n<p>Izbornik: <b>" +

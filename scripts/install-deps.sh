@@ -8,7 +8,7 @@ TARVEL_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libqt6
                  qt6-translations-l10n libgtest-dev googletest libbenchmark-dev
                  xvfb xauth fonts-dejavu-core locales
                  librsvg2-bin desktop-file-utils appstream
-                 libmspack-dev poppler-utils)
+                 libmspack-dev poppler-utils fp-utils)
 
 # The locales of the suite besides C.UTF-8, which the C library always has.
 TARVEL_LOCALES=(hr_HR.UTF-8 en_US.UTF-8)

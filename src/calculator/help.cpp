@@ -4,6 +4,7 @@
 #include <array>
 
 #include "calculator/calculator.h"
+#include "calculator/catalogue.h"
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
 #include "forms/message_titles.h"
@@ -32,14 +33,70 @@ std::string nameInProgramDirectory(Calculator& calc, const std::string& path) {
     return path;
 }
 
+// The compiled HTML twin of a classic help file: "\Tarvel.hlp" gives "\Tarvel.chm".
+std::string htmlTwin(std::string_view classicFile) {
+    std::string twin(classicFile);
+    if (twin.size() > 4 && twin.ends_with(".hlp"))
+        twin.replace(twin.size() - 4, 4, ".chm");
+    else
+        twin.clear();
+    return twin;
+}
+
+// The page a document opens at in HTML help: the regulation's text opens at its general page,
+// as the help menu's item does with HTML help.
+std::string htmlPage(int selector) {
+    const std::string_view page = helpDocument(selector).page;
+    return std::string(page.empty() ? kGeneralHelpPage : page);
+}
+
+// The start page of a compiled HTML help file: that of the first document kept in it.
+std::string startPageOf(std::string_view htmlFile) {
+    for (int selector = 1; selector <= 6; ++selector) {
+        if (helpDocument(selector).html == htmlFile)
+            return htmlPage(selector);
+    }
+    return {};
+}
+
+// Classic help has no viewer on today's systems: a classic file that is missing is shown from
+// its compiled HTML twin, at `page`, when the twin is there. False when there is no twin.
+bool ShowHtmlTwin(Calculator& calc, std::string_view classicFile, const std::string& page) {
+    const std::string twin = htmlTwin(classicFile);
+    if (twin.empty() || !HelpFileExists(calc, twin))
+        return false;
+    calc.platform().showHtmlHelp(twin, page, "Glavni");
+    return true;
+}
+
+// A classic file with its twin's page: the file when it is there, else its twin, else the
+// message that there is no help.
+void ShowClassicOrTwin(Calculator& calc, std::string_view file, int command,
+                       const std::string& twinPage) {
+    if (HelpFileExists(calc, file))
+        calc.platform().showClassicHelp(std::string(file), command);
+    else if (!ShowHtmlTwin(calc, file, twinPage))
+        MissingHelpMessage(calc.platform());
+}
+
+// The regulation's page of a classic help topic: the page of the service with that topic
+// number, the general page for none.
+std::string regulationPageOfTopic(int topic) {
+    for (const CatalogueEntry& entry : catalogue()) {
+        if (entry.helpNumber == topic)
+            return std::string(entry.helpPage);
+    }
+    return std::string(kGeneralHelpPage);
+}
+
 // A help menu item: with HTML help its function key's document, otherwise the classic file
-// of the same document with the item's command.
+// of the same document with the item's command (or its twin at the page HTML help shows).
 void helpMenuItem(Calculator& calc, int selector, int classicCommand) {
     if (HtmlHelpOn(calc.state())) {
         FunctionKeyHelp(calc, selector);
         return;
     }
-    ShowClassicHelp(calc, helpDocument(selector).classic, classicCommand);
+    ShowClassicOrTwin(calc, helpDocument(selector).classic, classicCommand, htmlPage(selector));
 }
 
 } // namespace
@@ -66,11 +123,7 @@ void ShowHtmlTopic(Calculator& calc, const std::string& page) {
 }
 
 void ShowClassicHelp(Calculator& calc, std::string_view file, int command) {
-    if (!HelpFileExists(calc, file)) {
-        MissingHelpMessage(calc.platform());
-        return;
-    }
-    calc.platform().showClassicHelp(std::string(file), command);
+    ShowClassicOrTwin(calc, file, command, startPageOf(htmlTwin(file)));
 }
 
 void MissingHelpMessage(forms::Platform& platform) {
@@ -93,7 +146,12 @@ void ShowClassicTopic(Calculator& calc, int topic) {
         return;
     const std::string file = nameInProgramDirectory(calc, calc.applicationHelpFile);
     if (!HelpFileExists(calc, file)) {
-        MissingHelpMessage(calc.platform());
+        // The twin of the regulation opens at the topic's service; any other at its start.
+        const std::string twin = htmlTwin(file);
+        const std::string page =
+            twin == helpDocument(1).html ? regulationPageOfTopic(topic) : startPageOf(twin);
+        if (!ShowHtmlTwin(calc, file, page))
+            MissingHelpMessage(calc.platform());
         return;
     }
     // A window without a topic of its own opens the file at its contents.

@@ -32,7 +32,9 @@ bool HelpFileExists(Calculator& calc, std::string_view name);
 
 // Shows a page of the HTML document last asked for (`PomocDatoteka`) in the window "Glavni".
 void ShowHtmlTopic(Calculator& calc, const std::string& page);
-// Opens a classic help file with command 3 (contents) or 261 (the finder).
+// Opens a classic help file with command 3 (contents) or 261 (the finder). Classic help has no
+// viewer on today's systems: a missing classic file whose compiled HTML twin is there
+// ("\Tarvel.hlp" and "\Tarvel.chm") is shown from the twin, at its start page.
 void ShowClassicHelp(Calculator& calc, std::string_view file, int command);
 void MissingHelpMessage(forms::Platform& platform);
 // The application help file goes back to the regulation.
@@ -40,7 +42,9 @@ void RestoreHelpFile(Calculator& calc);
 // Before the estimator or the offer composer opens, F1 leads to its page of the user's guide;
 // RestoreHelpFile gives the regulation back when the window closes.
 void SetGuideHelpFile(Calculator& calc, const std::string& page);
-// F1 of the classic help: the application help file at a window's help topic number.
+// F1 of the classic help: the application help file at a window's help topic number. A
+// missing classic file is shown from its HTML twin: the regulation at the page of the service
+// with that topic, any other document at its start page.
 void ShowClassicTopic(Calculator& calc, int topic);
 
 // F1 to F6 of the main window with HTML help (key 1 to 6): the document's page, or the

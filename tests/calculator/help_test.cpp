@@ -72,7 +72,10 @@ TEST_F(HelpTest, DeviationsDialogHelpInBothModes) {
                       html ? "/prog\\Odstupanja.chm::/Agrad.htm" : "/prog\\Odstupanja.hlp");
             dialog.userKeyHere(forms::keys::F1);
             dialog.userClick(*dialog.find("cmdPomoc"));
-            helpFiles.files.erase(html ? "Odstupanja.chm" : "Odstupanja.hlp");
+            // Without the document there is no help; classic help would show its HTML twin.
+            helpFiles.files.erase("Odstupanja.chm");
+            if (!html)
+                helpFiles.files.erase("Odstupanja.hlp");
             dialog.userClick(*dialog.find("cmdPomoc"));
             dialog.userClose();
         };

@@ -9,3 +9,5 @@ set_tests_properties(ui PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 
 # The help window's test reads a small compiled help file made from tests/ui/data/help.
 target_compile_definitions(test_ui PRIVATE TARVEL_UI_TEST_DATA="${CMAKE_CURRENT_LIST_DIR}/data")
+# The help files the build makes (cmake/help.cmake), read by shipped_help_test.cpp.
+target_compile_definitions(test_ui PRIVATE TARVEL_HELP_DIR="$<$<TARGET_EXISTS:tarvel_help>:${CMAKE_RUNTIME_OUTPUT_DIRECTORY}>")

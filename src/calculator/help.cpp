@@ -114,7 +114,7 @@ bool HtmlHelpOn(const SharedState& state) {
 bool HelpFileExists(Calculator& calc, std::string_view name) {
     if (name.starts_with('\\'))
         name.remove_prefix(1);
-    return !name.empty() && calc.platform().files().exists(std::string(name));
+    return !name.empty() && calc.platform().helpFileExists(std::string(name));
 }
 
 void ShowHtmlTopic(Calculator& calc, const std::string& page) {

@@ -100,6 +100,9 @@ public:
 
     // Opens the text viewer on a file of the program directory; false when there is none.
     virtual bool openTextViewer(const std::string& fileName) = 0;
+    // Whether a help document ("Tarvel.chm") is there to be shown: in the program directory,
+    // or, where the platform installs help elsewhere, there.
+    virtual bool helpFileExists(const std::string& name) { return files().exists(name); }
     virtual void showHtmlHelp(const std::string& file, const std::string& page,
                               const std::string& window) = 0;
     virtual void showClassicHelp(const std::string& file, int command) = 0;

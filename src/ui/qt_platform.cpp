@@ -137,6 +137,15 @@ QString helpFile(const std::string& directory, const std::string& name) {
     return installed.empty() ? file : qs(installed);
 }
 
+} // namespace
+
+// An installed program keeps its help in share/tarvel, not in the user's data folder.
+bool QtPlatform::helpFileExists(const std::string& name) {
+    return QFileInfo::exists(helpFile(programDirectory(), name));
+}
+
+namespace {
+
 // Whether the desktop has a program for the file. Where xdg-open serves, it starts (and so
 // "succeeds") even when nothing handles the file, so the association is asked first.
 bool desktopHandles(const QString& path) {

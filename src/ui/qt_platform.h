@@ -31,6 +31,7 @@ public:
     forms::SettingsStore& settings() override { return *settings_; }
     forms::FileStore& files() override { return *files_; }
     bool openTextViewer(const std::string& fileName) override;
+    bool helpFileExists(const std::string& name) override;
     void showHtmlHelp(const std::string& file, const std::string& page,
                       const std::string& window) override;
     void showClassicHelp(const std::string& file, int command) override;

@@ -32,6 +32,7 @@ FrmCijena::FrmCijena(Calculator& calculator)
     lblMaxText = label("lblMaxText", "maksimalne");
     lblMax = label("lblMax", "");
     txtCijena = &add("txtCijena", ControlKind::TextBox);
+    lblUpis->setBuddy(txtCijena);
     cmdIzlaz = &add("cmdIzlaz", ControlKind::CommandButton);
     cmdIzlaz->setCaption("&Cijene faza");
 

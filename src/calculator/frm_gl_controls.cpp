@@ -132,8 +132,10 @@ void FrmGl::createControls() {
     lblValuta = label("lblValuta", "kn", fraSve);
     lblT = label("lblT", "Tečaj", fraSve);
     txtKurs = box("txtKurs", "", fraSve);
-    // The rate is changed through its dialog, which also keeps the stored rate.
+    // The rate is changed through its dialog, which also keeps the stored rate; the box takes
+    // the focus from a click only.
     txtKurs->setReadOnly(true);
+    txtKurs->setTabStop(false);
     lbl6 = label("lbl6", "Popust %", fraSve);
     txtPopust = box("txtPopust", "0", fraSve);
     lblD = label("lblD", "Dodaj %", fraSve);
@@ -154,6 +156,14 @@ void FrmGl::createControls() {
     lblO3 = label("lblO3", "III", fraKat);
     lpb4 = label("lpb4", "IV", fraKat);
     lbl5 = label("lbl5", "V", fraKat);
+    // Each caption belongs to its box or button.
+    lbl1->setBuddy(txtInvest);
+    lblT->setBuddy(txtKurs);
+    lbl6->setBuddy(txtPopust);
+    lblD->setBuddy(txtDodaj);
+    forms::Control* const categoryCaptions[] = {lblO1, lblO2, lblO3, lpb4, lbl5};
+    for (int k = 1; k <= 5; ++k)
+        categoryCaptions[k - 1]->setBuddy(optK[k]);
 
     fraFaze = frame("fraFaze", "", false);
     lblFraFaze = label("lblFraFaze", "Faze projekta:", fraFaze);
@@ -163,6 +173,7 @@ void FrmGl::createControls() {
         chkF[i] = &add("chkF" + n, ControlKind::CheckBox, fraFaze);
         chkF[i]->setValue(1);
         lblP[i] = label("lblP" + n, std::string(kBuildingPhaseCaptions[i - 1]), fraFaze);
+        lblP[i]->setBuddy(chkF[i]);
         lblF[i] = label("lblF" + n, "0", fraFaze);
         lblFc[i] = label("lblFc" + n, "0", fraFaze);
         lblFcm[i] = label("lblFc" + n + "m", "0", fraFaze);

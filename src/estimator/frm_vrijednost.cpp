@@ -72,6 +72,7 @@ void FrmVrijednost::createControls() {
 
     // The tab strip, and a tab of it per type: a tab is clicked, it takes no focus.
     tbsVrste = &add("tbsVrste", ControlKind::TabStrip);
+    tbsVrste->setTabStop(false);
     for (size_t i = 0; i < tab.size(); ++i)
         tab[i] = label(indexed("tbsVrste", i), std::string(buildingTypes()[i].caption), tbsVrste);
 
@@ -82,6 +83,7 @@ void FrmVrijednost::createControls() {
     for (size_t i = 0; i < lblG.size(); ++i) {
         lblG[i] = label(indexed("lblG", i), "", fraGrad);
         txtGp[i] = box(indexed("txtGp", i), fraGrad);
+        lblG[i]->setBuddy(txtGp[i]);
         lblGr[i] = label(indexed("lblGr", i), "", fraGrad);
     }
     lblGruk = label("lblGruk", "Građenje ukupno:", fraGrad);
@@ -97,6 +99,7 @@ void FrmVrijednost::createControls() {
     for (size_t i = 0; i < lblI.size(); ++i) {
         lblI[i] = label(indexed("lblI", i), "", fraInst);
         txtIp[i] = box(indexed("txtIp", i), fraInst);
+        lblI[i]->setBuddy(txtIp[i]);
         lblIr[i] = label(indexed("lblIr", i), "", fraInst);
         lblIr[i]->setBackColor(kYellow);
     }

@@ -103,6 +103,17 @@ public:
     bool canTakeFocus() const;
     bool hasFocus() const;
 
+    // Whether the Tab key stops at the control when it can take the focus; a box that takes
+    // the focus only from a click is no tab stop.
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool stop) { tabStop_ = stop; }
+
+    // The box or button a label is the caption of: the one list of such pairs, which the Qt
+    // layer shows as the label's buddy. A click on the caption of a check box, option button
+    // or command button is a click on that control.
+    Control* buddy() const { return buddy_; }
+    void setBuddy(Control* control) { buddy_ = control; }
+
     std::function<void()> onClick;
     std::function<void()> onDblClick;
     std::function<void()> onChange;
@@ -136,6 +147,8 @@ private:
     int selStart_ = 0;
     int selLength_ = 0;
     std::string shortcut_;
+    bool tabStop_ = true;
+    Control* buddy_ = nullptr;
 };
 
 } // namespace tarvel::forms

@@ -68,6 +68,15 @@ void Form::unload() {
     app_.unload(name_);
 }
 
+std::vector<Control*> Form::tabOrder() const {
+    std::vector<Control*> stops;
+    for (Control* c : order_) {
+        if (c->tabStop() && c->canTakeFocus())
+            stops.push_back(c);
+    }
+    return stops;
+}
+
 bool Form::setFocus(Control& control) {
     if (!control.canTakeFocus())
         return false;

@@ -58,6 +58,9 @@ public:
     // when a got-focus handler sent the focus on.
     long focusMoves() const { return focusMoves_; }
     bool setFocus(Control& control);
+    // The controls the Tab key visits now, in its order: the tab stops that can take the
+    // focus, in the order the window added them.
+    std::vector<Control*> tabOrder() const;
 
     // Key preview: the window sees every key before its focused control.
     bool keyPreview = false;
@@ -74,11 +77,15 @@ public:
     // What a user does. Each checks that the user could do it and throws UserActionError
     // with a reason when not.
     void userClick(Control& control);
+    // The double-click event; the click that a double click's first press and release gives
+    // is userClick's.
     void userDblClick(Control& control);
     void userFocus(Control& control);
     void userType(Control& box, const std::string& text);
     void userKey(Control& control, int keyCode, int shift = 0);
     void userKeyHere(int keyCode, int shift = 0);
+    // Replaces the whole text, round the key filter; the caret ends at the end of the text
+    // with nothing selected, whatever the text was.
     void userPaste(Control& box, const std::string& text);
     void userClickToolbar(Toolbar& toolbar, const std::string& key);
     // Chooses an item of a menu that is open already (its top-level menu's click ran when it
@@ -87,6 +94,8 @@ public:
     void userClose();
     // Throws UserActionError when the user could not reach the control now.
     void requireReachable(const Control& control) const;
+    // The same as a question.
+    bool userCanReach(const Control& control) const;
 
 private:
     void typeCharacter(Control& box, char32_t c);

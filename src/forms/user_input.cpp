@@ -48,6 +48,14 @@ void Form::requireReachable(const Control& control) const {
     }
 }
 
+bool Form::userCanReach(const Control& control) const {
+    if (!shown_)
+        return false;
+    if (Form* over = app_.modalTop(); over && over != this)
+        return false;
+    return control.reachable();
+}
+
 void Form::openMenuPath(Control& item) {
     std::vector<Control*> path;
     for (Control* c = &item; c; c = c->container())
@@ -86,15 +94,31 @@ void Form::userClick(Control& control) {
         control.press();
         return;
     case ControlKind::TextBox:
-        userFocus(control);
+        // A click into the box that has the focus lands on its caret, which is at the end of
+        // any selection: the selection goes. Into another box it moves the focus there.
+        if (focused_ == &control)
+            control.setSelection(control.selStart() + control.selLength(), 0);
+        else
+            userFocus(control);
         if (control.onClick)
             control.onClick();
         return;
     case ControlKind::Toolbar:
         throw UserActionError("click a toolbar button by its key");
+    case ControlKind::TabStrip:
+        // The mouse lands on one of its tabs.
+        throw UserActionError("click a tab of " + control.name() + " by its index");
     default:
         if (control.onClick)
             control.onClick();
+        // A click on the caption of a button is a click on the button, when a user could
+        // click the button now.
+        if (Control* button = control.buddy(); button && userCanReach(*button)) {
+            const ControlKind k = button->kind();
+            if (k == ControlKind::CheckBox || k == ControlKind::OptionButton ||
+                k == ControlKind::CommandButton)
+                userClick(*button);
+        }
         return;
     }
 }
@@ -103,6 +127,8 @@ void Form::userDblClick(Control& control) {
     // A menu closes on its first click: there is nothing left to click a second time.
     if (control.kind() == ControlKind::MenuItem)
         throw UserActionError(control.name() + " is a menu item and cannot be double-clicked");
+    if (control.kind() == ControlKind::TabStrip)
+        throw UserActionError("double-click a tab of " + control.name() + " by its index");
     requireReachable(control);
     if (control.canTakeFocus())
         setFocus(control);
@@ -189,7 +215,8 @@ void Form::pressKey(Control* target, int keyCode, int shift) {
         target->editKey(code);
     }
     if (code == keys::Tab && (shift & keys::CtrlMask) == 0) {
-        // Moves the focus to the next (or, with Shift, the previous) control that takes it.
+        // Moves the focus to the next (or, with Shift, the previous) tab stop after the
+        // focused control in the window's order.
         const int n = static_cast<int>(order_.size());
         int at = 0;
         for (int i = 0; i < n; ++i) {
@@ -199,7 +226,7 @@ void Form::pressKey(Control* target, int keyCode, int shift) {
         const int step = (shift & keys::ShiftMask) ? n - 1 : 1;
         for (int k = 1; k < n; ++k) {
             Control* next = order_[static_cast<size_t>((at + k * step) % n)];
-            if (next->canTakeFocus()) {
+            if (next->tabStop() && next->canTakeFocus()) {
                 setFocus(*next);
                 break;
             }
@@ -219,6 +246,9 @@ void Form::userPaste(Control& box, const std::string& text) {
     userFocus(box);
     if (box.readOnly())
         throw UserActionError(box.name() + " is read-only");
+    // The caret goes to the end first, so that a paste of the text already there (which
+    // changes nothing and runs no handler) leaves no selection either.
+    box.setSelection(box.length(), 0);
     box.setText(text);
 }
 

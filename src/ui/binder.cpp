@@ -115,6 +115,7 @@ Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
             bindTab(*control);
     }
     bindBuddies();
+    chainTabStops();
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (dynamic_cast<ModelView*>(w))
             views_.emplace_back(w);
@@ -348,6 +349,7 @@ void Binder::refreshBinding(Binding& b) {
             box->setTitle(toQString(c.text()));
     }
     refreshColours(b);
+    refreshTabStop(b);
     b.shown = true;
 }
 
@@ -467,10 +469,13 @@ bool Binder::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn: {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        // Returning to the window, or from a menu, moves nothing in the model.
+        // Returning to the window, or from a menu, moves nothing in the model. A box that a
+        // mouse press focuses takes the focus in the model with the click, when the button
+        // comes up: the model's click of a box is its focus and its click in one.
         focusedByClick_ = reason == Qt::MouseFocusReason ? b->control : nullptr;
         if (!refreshing_ && reason != Qt::ActiveWindowFocusReason &&
-            reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
+            reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason &&
+            !(b->edit && reason == Qt::MouseFocusReason))
             focusIn(*b);
         return false;
     }
@@ -514,6 +519,7 @@ bool Binder::mouse(Binding& b, QMouseEvent& event) {
     switch (event.type()) {
     case QEvent::MouseButtonDblClick:
         afterDoubleClick_ = true;
+        focusedByClick_ = nullptr;
         dispatch([this, c] { form_->userDblClick(*c); });
         return true;
     case QEvent::MouseButtonPress:
@@ -537,14 +543,12 @@ bool Binder::mouse(Binding& b, QMouseEvent& event) {
         const bool swallowed = std::exchange(pressSwallowed_, false) || !b.edit;
         const bool clicked = !std::exchange(afterDoubleClick_, false) &&
                              b.widget->rect().contains(event.position().toPoint());
-        if (clicked) {
-            // The click may end the window and this binder with it (the picture show runs
-            // the user's further events inside its handler).
-            const QPointer<Binder> alive(this);
+        // A click on a label with a buddy reaches the buddy through the model. A press that
+        // focused a box and came up outside it has moved the focus only.
+        if (clicked)
             dispatch([this, c] { form_->userClick(*c); });
-            if (alive)
-                clickBuddy(b);
-        }
+        else if (b.edit && swallowed && form_->focused() != c)
+            dispatch([this, c] { form_->userFocus(*c); });
         return swallowed;
     }
     default:

@@ -30,10 +30,11 @@ class Windows;
 // to the model. The model decides everything; the widgets only show it. After every event
 // Windows::dispatch() refreshes all widgets from their controls.
 //
-// A label whose Qt buddy is a box or a button belongs to it: it shows the caption with the
-// mnemonic letter its dynamic property "mnemonic" names, looks disabled with it, lends a
-// button without a text of its own its accessible name, and a click on it is a click on the
-// button. The Tab key passes over a widget whose focus policy leaves the Tab key out.
+// A label that the model makes the caption of a box or button (its buddy) is that widget's Qt
+// buddy: it shows the caption with the mnemonic letter its dynamic property "mnemonic" names,
+// looks disabled with it and lends a button without a text of its own its accessible name; the
+// model turns a click on it into a click on the button. The model's tab stops and their order
+// are the widgets' focus policies and focus chain; the Tab key itself goes to the model.
 class Binder : public QObject {
 public:
     // The binder becomes a child of the window.
@@ -93,8 +94,8 @@ private:
 
     void bindBuddies();
     void refreshLabel(Binding& b, bool textChanged);
-    void passOverNonTabStops(int shift);
-    void clickBuddy(Binding& label);
+    void chainTabStops();
+    void refreshTabStop(Binding& b);
 
     bool keyPress(Binding* b, QKeyEvent& event);
     bool mouse(Binding& b, QMouseEvent& event);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Labels tied to a box or button (their buddy): the label lends the control its accessible name
-// and its mnemonic, and a click on the label is a click on the button.
+// Labels tied to a box or button (their buddy, as the model says): the label lends the control
+// its accessible name and its mnemonic.
 #include <QAbstractButton>
 #include <QLabel>
 
@@ -11,27 +11,17 @@ namespace tarvel::ui {
 void Binder::bindBuddies() {
     for (Binding& b : bindings_) {
         b.label = b.widget ? qobject_cast<QLabel*>(b.widget) : nullptr;
-        if (!b.label || !b.label->buddy())
+        if (!b.label)
             continue;
-        b.buddy = bindingOf(b.label->buddy());
+        // The model says which box or button a label belongs to; the Qt buddy follows it.
+        const forms::Control* buddy = b.control->buddy();
+        const auto it = buddy ? byControl_.constFind(buddy) : byControl_.constEnd();
+        b.buddy = it == byControl_.constEnd() ? nullptr : &bindings_[*it];
+        b.label->setBuddy(b.buddy ? b.buddy->widget : nullptr);
         auto* button = b.buddy ? qobject_cast<QAbstractButton*>(b.buddy->widget) : nullptr;
         if (button && button->text().isEmpty() && button->accessibleName().isEmpty())
             b.buddy->namedByBuddy = true;
     }
-}
-
-// A click on a button's label is a click on the button, with the focus going to it as a
-// click on the button gives it.
-void Binder::clickBuddy(Binding& label) {
-    if (!form_ || !label.buddy || !label.buddy->widget)
-        return;
-    auto* button = qobject_cast<QAbstractButton*>(label.buddy->widget);
-    forms::Control* target = label.buddy->control;
-    if (!button || !target->reachable() || !button->isVisible() || !button->isEnabled())
-        return;
-    if (button->focusPolicy() & Qt::ClickFocus)
-        button->setFocus(Qt::MouseFocusReason);
-    dispatch([this, target] { form_->userClick(*target); });
 }
 
 QString withMnemonic(const QString& caption, const QString& mnemonic) {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keys and the clipboard: what the keyboard does to a bound widget goes to the model as the
-// user's key press, typing or paste.
+// user's key press, typing or paste; the model's tab stops are the widgets' focus chain.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -13,21 +13,58 @@
 
 namespace tarvel::ui {
 
-// Tab went to the model, which moved the focus to the next control that takes it; one whose
-// widget is no tab stop is passed over as Qt's own focus chain would.
-void Binder::passOverNonTabStops(int shift) {
-    for (size_t step = 0; step < bindings_.size() && form_; ++step) {
-        forms::Control* focused = form_->focused();
-        const auto it = focused ? byControl_.constFind(focused) : byControl_.constEnd();
-        if (it == byControl_.constEnd())
-            return;
-        const QWidget* w = bindings_[*it].widget;
-        if (!w || (w->focusPolicy() & Qt::TabFocus))
-            return;
-        dispatch([this, focused, shift] { form_->userKey(*focused, forms::keys::Tab, shift); });
-        if (form_ && form_->focused() == focused)
-            return;
+namespace {
+
+// Whether the widget of a control of this kind can take the focus at all.
+bool takesFocus(forms::ControlKind kind) {
+    switch (kind) {
+    case forms::ControlKind::TextBox:
+    case forms::ControlKind::CheckBox:
+    case forms::ControlKind::OptionButton:
+    case forms::ControlKind::CommandButton:
+    case forms::ControlKind::TabStrip:
+        return true;
+    default:
+        return false;
     }
+}
+
+} // namespace
+
+// Qt's focus chain runs through the controls in the model's order, so that whatever moves the
+// focus on its own (Qt or the desktop's accessibility) goes the way the model's Tab key goes.
+void Binder::chainTabStops() {
+    QWidget* previous = nullptr;
+    for (const forms::Control* control : form_->controls()) {
+        const auto it = byControl_.constFind(control);
+        if (it == byControl_.constEnd() || !takesFocus(control->kind()))
+            continue;
+        QWidget* w = bindings_[*it].widget;
+        if (!w || w->window() != window_)
+            continue;
+        // The scroll buttons of a tab strip are parts of its control, not tab stops of their
+        // own.
+        if (control->kind() == forms::ControlKind::TabStrip) {
+            for (QWidget* part : w->findChildren<QWidget*>())
+                part->setFocusPolicy(Qt::NoFocus);
+        }
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+// A widget takes the Tab key when its control is a tab stop; a click still focuses it as before.
+void Binder::refreshTabStop(Binding& b) {
+    if (!b.widget || !takesFocus(b.control->kind()))
+        return;
+    const Qt::FocusPolicy policy = b.widget->focusPolicy();
+    const bool clicks = (policy & Qt::ClickFocus) != 0;
+    const bool tabs = (policy & Qt::TabFocus) != 0;
+    if (b.control->tabStop() && !tabs)
+        b.widget->setFocusPolicy(clicks ? Qt::StrongFocus : Qt::TabFocus);
+    else if (!b.control->tabStop() && tabs)
+        b.widget->setFocusPolicy(clicks ? Qt::ClickFocus : Qt::NoFocus);
 }
 
 bool Binder::keyPress(Binding* b, QKeyEvent& event) {
@@ -57,8 +94,6 @@ bool Binder::keyPress(Binding* b, QKeyEvent& event) {
             dispatch([this, c, code, shift] { form_->userKey(*c, *code, shift); });
         else
             dispatch([this, code, shift] { form_->userKeyHere(*code, shift); });
-        if (*code == forms::keys::Tab && (shift & forms::keys::CtrlMask) == 0)
-            passOverNonTabStops(shift);
         return true;
     }
     QString text = event.text();

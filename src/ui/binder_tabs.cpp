@@ -55,15 +55,20 @@ void Binder::refreshTabs() {
     }
 }
 
-// A click on a tab is the user's click on that tab's control; the model selects it.
+// A click on a tab is the user's click on that tab's control, and the model selects it; the
+// second press of a double click is the double click of that control.
 bool Binder::tabMouse(QTabBar& bar, QMouseEvent& event) {
-    if (event.type() != QEvent::MouseButtonPress && event.type() != QEvent::MouseButtonDblClick)
+    const bool doubled = event.type() == QEvent::MouseButtonDblClick;
+    if (event.type() != QEvent::MouseButtonPress && !doubled)
         return event.type() == QEvent::MouseButtonRelease;
     const int index = bar.tabAt(event.position().toPoint());
     for (const TabBinding& t : tabs_) {
         if (t.bar == &bar && t.index == index) {
             forms::Control* tab = t.tab;
-            dispatch([this, tab] { form_->userClick(*tab); });
+            if (doubled)
+                dispatch([this, tab] { form_->userDblClick(*tab); });
+            else
+                dispatch([this, tab] { form_->userClick(*tab); });
         }
     }
     return true;

@@ -9,10 +9,13 @@
 // Texts between the window models (UTF-8) and Qt.
 namespace tarvel::ui {
 
-// Every character as the model holds it: QString::fromUtf8 would drop a leading U+FEFF.
+// Every character as the model holds it: QString::fromUtf8 and QString::fromUcs4 would both
+// drop a leading U+FEFF as a byte order mark.
 inline QString toQString(const std::string& s) {
-    const std::u32string chars = forms::toU32(s);
-    return QString::fromUcs4(chars.data(), static_cast<qsizetype>(chars.size()));
+    QString text;
+    for (char32_t c : forms::toU32(s))
+        text.append(QStringView(QChar::fromUcs4(c)));
+    return text;
 }
 
 // Whether a key or an input method gave printable characters (not a control character).

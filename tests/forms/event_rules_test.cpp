@@ -157,3 +157,53 @@ TEST_F(EventRules, AModalWindowBlocksUntilItIsHiddenAndBlocksTheOthers) {
     dialog.show();
     EXPECT_THROW(w->userClick(*w->check), UserActionError);
 }
+
+TEST_F(EventRules, AClickOnACaptionIsAClickOnItsButtonWhenAUserCouldClickIt) {
+    w->label->setBuddy(w->check);
+    w->userClick(*w->label);
+    EXPECT_EQ(w->check->value(), 1);
+    w->check->setEnabled(false);
+    w->userClick(*w->label);
+    EXPECT_EQ(w->check->value(), 1);
+    w->label->setBuddy(w->opt2);
+    w->userClick(*w->label);
+    EXPECT_EQ(w->opt2->value(), 1);
+    // The caption of a box only names it.
+    w->label->setBuddy(w->box);
+    w->userClick(*w->label);
+    EXPECT_EQ(w->focused(), w->opt2);
+    EXPECT_EQ(w->log, (std::vector<std::string>{"click lblA", "got chkA", "click chkA",
+                                                "click lblA", "click lblA", "lost chkA", "got optB",
+                                                "click optB", "click lblA"}));
+}
+
+TEST_F(EventRules, TabVisitsTheTabStopsInTheWindowsOrderBothWays) {
+    w->other->setTabStop(false);
+    std::vector<std::string> order;
+    for (const Control* c : w->tabOrder())
+        order.push_back(c->name());
+    EXPECT_EQ(order, (std::vector<std::string>{"txtA", "chkA", "optA", "optB"}));
+    w->userFocus(*w->box);
+    w->userKeyHere(keys::Tab);
+    EXPECT_EQ(w->focused(), w->check);
+    w->userKeyHere(keys::Tab, keys::ShiftMask);
+    EXPECT_EQ(w->focused(), w->box);
+    w->userKeyHere(keys::Tab, keys::ShiftMask);
+    EXPECT_EQ(w->focused(), w->opt2);
+    // A box that is no tab stop still takes a click; Tab goes on from it.
+    w->userClick(*w->other);
+    w->userKeyHere(keys::Tab);
+    EXPECT_EQ(w->focused(), w->check);
+}
+
+TEST_F(EventRules, APasteLeavesTheCaretAtTheEndWithNothingSelected) {
+    for (const std::string before : {"12", "1", ""}) {
+        w->box->setText(before);
+        w->setFocus(*w->box);
+        w->box->selectAll();
+        w->userPaste(*w->box, "12");
+        EXPECT_EQ(w->box->text(), "12");
+        EXPECT_EQ(w->box->selStart(), 2) << before;
+        EXPECT_EQ(w->box->selLength(), 0) << before;
+    }
+}

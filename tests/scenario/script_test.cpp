@@ -28,13 +28,13 @@ TEST(ScriptParsing, BlocksKeepTrailingBlanksAndEmptyLines) {
     const auto script = parseScript("file Cijena.txt\n"
                                     "|first line  \n"
                                     "|\n"
-                                    "|čćđšž\n"
+                                    "|čćđšž€😀\n"
                                     "end\n"
                                     "start\n"
                                     "expect file Cijena.txt\n"
                                     "end\n");
     ASSERT_EQ(script.steps.size(), 3u);
-    EXPECT_EQ(script.steps[0].block, (std::vector<std::string>{"first line  ", "", "čćđšž"}));
+    EXPECT_EQ(script.steps[0].block, (std::vector<std::string>{"first line  ", "", "čćđšž€😀"}));
     EXPECT_EQ(script.steps[1].words[0], "start");
     EXPECT_TRUE(script.steps[2].block.empty());
     EXPECT_EQ(script.steps[2].line, 7);
@@ -44,6 +44,13 @@ TEST(ScriptParsing, MalformedFilesNameTheirLine) {
     for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{
              {"start\ntype frmGl.txtInvest \"370\n", 2},
              {"start\nfile Cijena.txt\n|a\n", 2},
+             // What is not UTF-8 never reaches a step: a lone byte, an overlong form, a
+             // surrogate, a cut-off sequence, in a step, a block or a comment.
+             {"start\npaste frmGl.txtInvest \"\xFF\"\n", 2},
+             {"start\ntype frmGl.txtNaziv \"\xC0\xAF\"\n", 2},
+             {"start\ntype frmGl.txtNaziv \"\xED\xA0\x80\"\n", 2},
+             {"start\n\nfile Cijena.txt\n|\xC4\nend\n", 4},
+             {"# \xE8 ij\nstart\n", 1},
          }) {
         try {
             parseScript(text);

@@ -38,6 +38,12 @@ public:
     // What the user sees of a control: its caption or text.
     virtual std::string shownText(forms::Control& control) { return control.text(); }
     virtual std::string shownCaption(forms::Form& form) { return form.caption(); }
+    // Where what the user sees of a window differs from its model, one line each: empty when
+    // the user sees the model itself (headless).
+    virtual std::string differencesFromModel(forms::Form& form) {
+        (void)form;
+        return {};
+    }
     // Called after every step, so that a driver can bring its view up to date; `outermost`
     // when no handler is running any more (steps also run inside modal windows and between
     // the picture show's cycles), so that closed windows may go.

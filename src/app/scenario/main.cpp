@@ -8,12 +8,17 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/scenario/random_compare.h"
 #include "app/scenario/random_use.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/widgets.h"
 #include "system/file_writes.h"
 
 namespace {
+
+constexpr const char* kUsage = "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n"
+                               "       tarvel-scenario [--widgets] --random SEED [--events N]\n"
+                               "       tarvel-scenario --compare --random SEED [--events N]\n";
 
 std::string readFile(const std::string& path, bool& ok) {
     std::ifstream in(path, std::ios::binary);
@@ -32,10 +37,15 @@ int main(int argc, char** argv) {
     std::string keep;
     std::vector<std::string> files;
     bool random = false;
+    bool compare = false;
     RandomUseOptions randomOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--widgets") {
+            widgets = true;
+        } else if (arg == "--compare") {
+            // The same random use headless and on the widgets, compared after every event.
+            compare = true;
             widgets = true;
         } else if (arg == "--keep" && i + 1 < argc) {
             keep = argv[++i];
@@ -45,22 +55,21 @@ int main(int argc, char** argv) {
         } else if (arg == "--events" && i + 1 < argc) {
             randomOptions.events = std::stol(argv[++i]);
         } else if (arg.starts_with("--")) {
-            std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n"
-                         "       tarvel-scenario [--widgets] --random SEED [--events N]\n";
+            std::cerr << kUsage;
             return 2;
         } else {
             files.push_back(arg);
         }
     }
-    if (files.empty() && !random) {
-        std::cerr << "usage: tarvel-scenario [--widgets] [--keep DIR] FILE.scn ...\n"
-                     "       tarvel-scenario [--widgets] --random SEED [--events N]\n";
+    if ((files.empty() && !random) || (compare && !random)) {
+        std::cerr << kUsage;
         return 2;
     }
 
-    DriverFactory factory = [](tarvel::calculator::Calculator&) {
+    const DriverFactory headless = [](tarvel::calculator::Calculator&) {
         return std::make_unique<Driver>();
     };
+    DriverFactory factory = headless;
     std::unique_ptr<WidgetsSession> session;
     if (widgets) {
         session = startWidgets(argc, argv);
@@ -74,16 +83,22 @@ int main(int argc, char** argv) {
     }
 
     if (random) {
-        QTemporaryDir temporary;
-        const Outcome outcome =
-            runRandomUse(randomOptions, temporary.path().toStdString(), factory);
+        RandomUseResult outcome;
+        if (compare) {
+            outcome = compareRandomUse(randomOptions, headless, factory);
+        } else {
+            QTemporaryDir temporary;
+            outcome = runRandomUse(randomOptions, temporary.path().toStdString(), factory);
+        }
         if (outcome.passed) {
-            std::cout << "PASS random use, seed " << randomOptions.seed << ", "
-                      << randomOptions.events << " events, " << outcome.line
-                      << " of them done, the others out of a user's reach\n";
+            std::cout << "PASS random use" << (compare ? " headless and on widgets alike" : "")
+                      << ", seed " << randomOptions.seed << ", " << randomOptions.events
+                      << " events, " << outcome.done
+                      << " of them done, the others out of a user's reach, dosegnuto kontrola: "
+                      << outcome.reachPercent() << " %\n";
             return 0;
         }
-        std::cout << "FAIL random use after event " << outcome.line << ": " << outcome.message
+        std::cout << "FAIL random use after event " << outcome.events << ": " << outcome.message
                   << "\n";
         return 1;
     }

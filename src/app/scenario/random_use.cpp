@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "app/scenario/window_state.h"
 #include "calculator/calculator.h"
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
@@ -57,11 +58,22 @@ const std::vector<std::string>& keyNames() {
     return names;
 }
 
+// Where a text of the program directory's path shows (a message naming a file), the trace of
+// one run must read as the other's.
+void replaceAll(std::string& text, const std::string& what, const std::string& with) {
+    if (what.empty())
+        return;
+    for (size_t at = text.find(what); at != std::string::npos;
+         at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+}
+
 class RandomUse {
 public:
     RandomUse(const RandomUseOptions& options, const std::string& directory,
               const DriverFactory& makeDriver)
-        : options_(options), makeDriver_(makeDriver), random_(options.seed), platform_(directory) {
+        : options_(options), directory_(directory), makeDriver_(makeDriver), random_(options.seed),
+          platform_(directory) {
         platform_.answerSource = [this] {
             return randomAnswer();
         };
@@ -95,7 +107,8 @@ public:
         calculator_.reset();
     }
 
-    Outcome run() {
+    RandomUseResult run() {
+        RandomUseResult result;
         left_ = options_.events;
         try {
             while (left_ > 0) {
@@ -105,13 +118,20 @@ public:
                 calculator_->collectGarbage();
             }
         } catch (const StepFailure& f) {
-            return {false, static_cast<int>(options_.events - left_), f.message};
+            if (failure_.empty())
+                failure_ = "seed " + std::to_string(options_.seed) + ", event " +
+                           std::to_string(options_.events - left_) + ": " + last_ + ": " +
+                           f.message;
         } catch (const std::exception& e) {
-            return {false, static_cast<int>(options_.events - left_),
-                    "seed " + std::to_string(options_.seed) + ", event " +
-                        std::to_string(options_.events - left_) + ": " + last_ + ": " + e.what()};
+            failure_ = "seed " + std::to_string(options_.seed) + ", event " +
+                       std::to_string(options_.events - left_) + ": " + last_ + ": " + e.what();
         }
-        return {true, static_cast<int>(done_), {}};
+        result.events = options_.events - left_;
+        result.done = done_;
+        result.reached = reached_;
+        result.passed = failure_.empty();
+        result.message = failure_;
+        return result;
     }
 
 private:
@@ -145,10 +165,118 @@ private:
         }
     }
 
+    // A key by its name in a scenario ("Shift+Tab").
+    std::pair<std::string, forms::keys::KeyStroke> randomKey() {
+        const std::string& name = keyNames()[random_() % keyNames().size()];
+        return {name, *forms::keys::parseKey(name)};
+    }
+
     forms::Form* frontWindow() {
         if (forms::Form* top = calculator_->modalTop())
             return top;
         return &calculator_->frmGl();
+    }
+
+    // Mostly a control a user can reach now, so that the events do what a user does; now and
+    // then any control, so that what a user cannot do stays refused.
+    forms::Control* pickControl(forms::Form& form) {
+        const auto& controls = form.controls();
+        if (random_() % 10 != 0) {
+            std::vector<forms::Control*> reachable;
+            for (forms::Control* c : controls) {
+                if (!c->separator() && form.userCanReach(*c))
+                    reachable.push_back(c);
+            }
+            if (!reachable.empty())
+                return reachable[random_() % reachable.size()];
+        }
+        return controls.empty() ? nullptr : controls[random_() % controls.size()];
+    }
+
+    // One event on a control, of a kind that suits it.
+    void act(forms::Form& form, forms::Control& control) {
+        const std::string address = form.name() + "." + control.name();
+        const unsigned roll = static_cast<unsigned>(random_() % 100);
+        const bool reachable = form.userCanReach(control);
+        switch (control.kind()) {
+        case ControlKind::Toolbar: {
+            auto& toolbar = static_cast<forms::Toolbar&>(control);
+            std::vector<const forms::ToolbarButton*> buttons;
+            for (const auto& b : toolbar.buttons()) {
+                if (!b.key.empty() && (b.enabled || roll < 10))
+                    buttons.push_back(&b);
+            }
+            if (buttons.empty())
+                return;
+            const forms::ToolbarButton& b = *buttons[random_() % buttons.size()];
+            last_ = "click " + address + "." + b.key;
+            reached_ += reachable && b.enabled ? 1 : 0;
+            driver_->clickToolbar(form, toolbar, b.key);
+            return;
+        }
+        case ControlKind::MenuItem:
+            last_ = (roll < 95 ? "click " : "dblclick ") + address;
+            reached_ += reachable && !control.separator() ? 1 : 0;
+            if (roll < 95)
+                driver_->click(form, control);
+            else
+                driver_->dblclick(form, control);
+            return;
+        case ControlKind::TextBox:
+            reached_ += reachable ? 1 : 0;
+            if (roll < 15) {
+                last_ = "click " + address;
+                driver_->click(form, control);
+            } else if (roll < 20) {
+                last_ = "dblclick " + address;
+                driver_->dblclick(form, control);
+            } else if (roll < 25) {
+                last_ = "focus " + address;
+                driver_->focus(form, control);
+            } else if (roll < 55) {
+                const std::string text = randomText();
+                const std::string typed = text.size() > 200 ? text.substr(0, 200) : text;
+                last_ = "type " + address + " " + quoted(typed);
+                driver_->type(form, control, typed);
+            } else if (roll < 75) {
+                const auto [name, stroke] = randomKey();
+                last_ = "key " + address + " " + name;
+                driver_->key(form, &control, stroke.code, stroke.shift);
+            } else {
+                const std::string text = randomText();
+                last_ = "paste " + address + " " + quoted(text);
+                driver_->paste(form, control, text);
+            }
+            return;
+        case ControlKind::CheckBox:
+        case ControlKind::OptionButton:
+        case ControlKind::CommandButton:
+        case ControlKind::TabStrip:
+            reached_ += reachable ? 1 : 0;
+            if (roll < 55) {
+                last_ = "click " + address;
+                driver_->click(form, control);
+            } else if (roll < 65) {
+                last_ = "dblclick " + address;
+                driver_->dblclick(form, control);
+            } else if (roll < 75) {
+                last_ = "focus " + address;
+                driver_->focus(form, control);
+            } else {
+                const auto [name, stroke] = randomKey();
+                last_ = "key " + address + " " + name;
+                driver_->key(form, &control, stroke.code, stroke.shift);
+            }
+            return;
+        default:
+            reached_ += reachable ? 1 : 0;
+            last_ = (roll < 75 ? "click " : "dblclick ") + address;
+            if (roll < 75)
+                driver_->click(form, control);
+            else
+                driver_->dblclick(form, control);
+            return;
+        }
     }
 
     void step() {
@@ -158,59 +286,60 @@ private:
             ~Leave() { --depth; }
         } leave{depth_};
         --left_;
-        forms::Form& form = *frontWindow();
-        const auto& controls = form.controls();
-        if (controls.empty())
-            return;
-        forms::Control& control = *controls[random_() % controls.size()];
-        const unsigned action = static_cast<unsigned>(random_() % 100);
-        try {
-            if (action < 2) {
-                last_ = "close " + form.name();
-                driver_->close(form);
-            } else if (control.kind() == ControlKind::Toolbar) {
-                auto& toolbar = static_cast<forms::Toolbar&>(control);
-                const auto& buttons = toolbar.buttons();
-                const auto& b = buttons[random_() % buttons.size()];
-                if (b.key.empty() || !b.enabled)
-                    return;
-                last_ = "click " + form.name() + "." + toolbar.name() + "." + b.key;
-                driver_->clickToolbar(form, toolbar, b.key);
-            } else if (action < 45) {
-                last_ = "click " + form.name() + "." + control.name();
-                driver_->click(form, control);
-            } else if (action < 55) {
-                last_ = "dblclick " + form.name() + "." + control.name();
-                driver_->dblclick(form, control);
-            } else if (control.kind() != ControlKind::TextBox) {
-                last_ = "focus " + form.name() + "." + control.name();
-                driver_->focus(form, control);
-            } else if (action < 75) {
-                const std::string text = randomText();
-                last_ = "type " + form.name() + "." + control.name() + " " + quoted(text);
-                driver_->type(form, control, text.size() > 200 ? text.substr(0, 200) : text);
-            } else if (action < 88) {
-                const auto stroke =
-                    forms::keys::parseKey(keyNames()[random_() % keyNames().size()]);
-                last_ = "key " + form.name() + "." + control.name();
-                driver_->key(form, &control, stroke->code, stroke->shift);
-            } else {
-                const std::string text = randomText();
-                last_ = "paste " + form.name() + "." + control.name() + " " + quoted(text);
-                driver_->paste(form, control, text);
+        const long number = options_.events - left_;
+        last_ = "nothing";
+        bool done = false;
+        if (!calculator_->ended()) {
+            forms::Form& form = *frontWindow();
+            try {
+                if (random_() % 50 == 0) {
+                    last_ = "close " + form.name();
+                    ++reached_;
+                    driver_->close(form);
+                } else if (forms::Control* control = pickControl(form)) {
+                    act(form, *control);
+                }
+                done = true;
+            } catch (const forms::UserActionError&) {
+                // Not something a user could do now: the next event.
             }
-            ++done_;
-        } catch (const forms::UserActionError&) {
-            // Not something a user could do now: the next event.
+        }
+        done_ += done ? 1 : 0;
+        if (options_.onEvent && failure_.empty()) {
+            std::string message = options_.onEvent(number, trace(done));
+            if (!message.empty()) {
+                failure_ = "seed " + std::to_string(options_.seed) + ", event " +
+                           std::to_string(number) + " (" + last_ + "): " + message;
+                left_ = 0;
+            }
         }
         // Nobody reads the effects; keep them from piling up.
         platform_.effects.clear();
+        platform_.beeps = 0;
         platform_.answers.clear();
         if (driver_)
             driver_->afterStep(depth_ == 1);
     }
 
+    // The event and what it left: its effects and the window in front.
+    std::string trace(bool done) {
+        std::string out = last_ + (done ? "\n" : " (refused)\n");
+        for (const Effect& e : platform_.effects)
+            out += e.describe() + "\n";
+        out += "beeps " + std::to_string(platform_.beeps) + "\n";
+        if (calculator_->ended()) {
+            out += "program ended\n";
+        } else {
+            forms::Form& front = *frontWindow();
+            out += windowState(front);
+            out += driver_->differencesFromModel(front);
+        }
+        replaceAll(out, directory_, "<program directory>");
+        return out;
+    }
+
     RandomUseOptions options_;
+    std::string directory_;
     DriverFactory makeDriver_;
     std::mt19937_64 random_;
     RecordingPlatform platform_;
@@ -218,14 +347,16 @@ private:
     std::unique_ptr<Driver> driver_;
     long left_ = 0;
     long done_ = 0;
+    long reached_ = 0;
     int depth_ = 0;
     std::string last_;
+    std::string failure_;
 };
 
 } // namespace
 
-Outcome runRandomUse(const RandomUseOptions& options, const std::string& directory,
-                     const DriverFactory& makeDriver) {
+RandomUseResult runRandomUse(const RandomUseOptions& options, const std::string& directory,
+                             const DriverFactory& makeDriver) {
     RandomUse use(options, directory, makeDriver);
     return use.run();
 }

@@ -17,7 +17,8 @@ struct Script {
     std::vector<Step> steps;
 };
 
-// Reads a scenario's text; throws ScriptError with the line for a malformed file.
+// Reads a scenario's text; throws ScriptError with the line for a malformed file, a line that is
+// not UTF-8 included, before any step runs.
 Script parseScript(const std::string& text);
 
 struct ScriptError {

@@ -49,15 +49,14 @@ public:
             chooseMenu(form, control);
             break;
         case ControlKind::Toolbar:
-            throw UserActionError("click a toolbar button by its key");
+        case ControlKind::TabStrip:
+            // As the model refuses it: the mouse lands on a button or a tab.
+            form.userClick(control);
+            break;
         case ControlKind::Label:
-            if (const int tab = ui::tabIndexOf(control); tab >= 0) {
-                // A tab: a click in the middle of it on its tab bar.
-                auto* bar =
-                    qobject_cast<QTabBar*>(binder(form).widgetFor(control.container()->name()));
-                if (!bar || tab >= bar->count() || !bar->isTabVisible(tab))
-                    fail(control.name() + " has no tab on its tab bar");
-                QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
+            if (ui::tabIndexOf(control) >= 0) {
+                const auto [bar, at] = tabOnItsBar(form, control);
+                QTest::mouseClick(bar, Qt::LeftButton, {}, at);
                 break;
             }
             QTest::mouseClick(&widget(form, control), Qt::LeftButton);
@@ -79,10 +78,18 @@ public:
     }
 
     void dblclick(forms::Form& form, forms::Control& control) override {
-        if (control.kind() == ControlKind::MenuItem)
-            throw UserActionError(control.name() + " is a menu item and cannot be double-clicked");
+        if (control.kind() == ControlKind::MenuItem || control.kind() == ControlKind::TabStrip) {
+            // As the model refuses it.
+            form.userDblClick(control);
+            return;
+        }
         prepare(form, control);
-        QTest::mouseDClick(&widget(form, control), Qt::LeftButton);
+        if (ui::tabIndexOf(control) >= 0) {
+            const auto [bar, at] = tabOnItsBar(form, control);
+            QTest::mouseDClick(bar, Qt::LeftButton, {}, at);
+        } else {
+            QTest::mouseDClick(&widget(form, control), Qt::LeftButton);
+        }
         finish();
     }
 
@@ -101,7 +108,7 @@ public:
         for (char32_t c : forms::toU32(text)) {
             if (form.focused() != &box)
                 throw UserActionError(box.name() + " lost the focus while typing");
-            const QString character = QString::fromUcs4(&c, 1);
+            const QString character = QStringView(QChar::fromUcs4(c)).toString();
             QTest::sendKeyEvent(QTest::Click, &w, ui::qtKeyForCharacter(c), character,
                                 Qt::NoModifier);
             windows_.rethrowPending();
@@ -162,7 +169,91 @@ public:
 
     std::string shownText(forms::Control& control) override {
         windows_.sync();
-        QObject* o = binder(control.form()).objectFor(control.name());
+        return textOf(binder(control.form()).objectFor(control.name()));
+    }
+
+    std::string differencesFromModel(forms::Form& form) override {
+        windows_.sync();
+        ui::Binder* b = windows_.binder(form.name());
+        if (!b || b->form() != &form)
+            return form.shown() ? "window " + form.name() + " has no widgets\n" : "";
+        std::string out;
+        const auto differs = [&out](const forms::Control& c, const std::string& what) {
+            out += c.name() + " shows " + what + "\n";
+        };
+        for (const forms::Control* c : form.controls()) {
+            if (c->kind() == ControlKind::MenuItem) {
+                // A menu shows in its action in the menu above it.
+                const QAction* action = b->actionFor(c->name());
+                if (!action)
+                    continue;
+                // A separator is its line, without the model's "-".
+                const std::string text = textOf(b->objectFor(c->name()));
+                if (!c->separator() && text != c->text())
+                    differs(*c, quoted(text));
+                if (action->isVisible() != c->visible())
+                    differs(*c, action->isVisible() ? "visible" : "hidden");
+                if (action->isEnabled() != c->enabled())
+                    differs(*c, action->isEnabled() ? "enabled" : "disabled");
+                if (action->isChecked() != c->checked())
+                    differs(*c, action->isChecked() ? "ticked" : "unticked");
+                continue;
+            }
+            QWidget* w = b->widgetFor(c->name());
+            // A tab strip shows its selected tab's caption as its own.
+            if (!w || c->kind() == ControlKind::Picture || c->kind() == ControlKind::Toolbar)
+                continue;
+            if (const std::string text = textOf(w); text != c->text())
+                differs(*c, quoted(text));
+            if (w->isHidden() == c->visible())
+                differs(*c, w->isHidden() ? "hidden" : "visible");
+            if (w->testAttribute(Qt::WA_ForceDisabled) == c->enabled())
+                differs(*c, c->enabled() ? "disabled" : "enabled");
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            if (button && button->isCheckable() && button->isChecked() != c->checked())
+                differs(*c, button->isChecked() ? "checked" : "unchecked");
+            auto* edit = qobject_cast<QLineEdit*>(w);
+            if (edit && edit->isReadOnly() != c->readOnly())
+                differs(*c, edit->isReadOnly() ? "read-only" : "editable");
+        }
+        // The focus: on the widget of the model's focused control when it is on view.
+        QWidget& window = b->window();
+        const forms::Control* focused = form.focused();
+        QWidget* target = focused ? b->widgetFor(focused->name()) : nullptr;
+        if (target && target->isVisibleTo(&window) && target->isEnabled() &&
+            window.focusWidget() != target)
+            out += "the focus is on " +
+                   (window.focusWidget() ? window.focusWidget()->objectName().toStdString()
+                                         : std::string("nothing")) +
+                   ", not on " + focused->name() + "\n";
+        // The caret and selection of the focused box, where its characters are one UTF-16
+        // unit each.
+        if (auto* edit = qobject_cast<QLineEdit*>(target);
+            edit && edit->text().size() == focused->length()) {
+            const int start =
+                edit->hasSelectedText() ? int(edit->selectionStart()) : edit->cursorPosition();
+            const int length = edit->hasSelectedText() ? int(edit->selectionLength()) : 0;
+            if (start != focused->selStart() || length != focused->selLength())
+                differs(*focused,
+                        "the caret at " + std::to_string(start) + "+" + std::to_string(length));
+        }
+        return out;
+    }
+
+    std::string shownCaption(forms::Form& form) override {
+        windows_.sync();
+        return windowOf(form).windowTitle().toStdString();
+    }
+
+    void afterStep(bool outermost) override {
+        windows_.sync();
+        if (outermost)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private:
+    // What a widget, menu or action shows as its control's caption or text.
+    static std::string textOf(QObject* o) {
         if (auto* label = qobject_cast<QLabel*>(o)) {
             // A label with a buddy marks its mnemonic in its text; the caption is without.
             if (label->buddy())
@@ -184,18 +275,6 @@ public:
         return "";
     }
 
-    std::string shownCaption(forms::Form& form) override {
-        windows_.sync();
-        return windowOf(form).windowTitle().toStdString();
-    }
-
-    void afterStep(bool outermost) override {
-        windows_.sync();
-        if (outermost)
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-private:
     [[noreturn]] static void fail(const std::string& message) {
         throw StepFailure{"binding fault: " + message};
     }
@@ -240,6 +319,15 @@ private:
         if (!w->isVisible() || !w->isEnabled())
             fail(control.name() + " is not reachable on the screen though it is in its model");
         return *w;
+    }
+
+    // A tab is the middle of its tab on the tab bar of its strip.
+    std::pair<QTabBar*, QPoint> tabOnItsBar(forms::Form& form, forms::Control& tab) {
+        const int index = ui::tabIndexOf(tab);
+        auto* bar = qobject_cast<QTabBar*>(binder(form).widgetFor(tab.container()->name()));
+        if (!bar || index >= bar->count() || !bar->isTabVisible(index) || !bar->isVisible())
+            fail(tab.name() + " has no tab on its tab bar");
+        return {bar, bar->tabRect(index).center()};
     }
 
     // As clicking into a box or tabbing to a button: the binder hands the focus to the model.

@@ -33,7 +33,7 @@ template <typename Write> std::string captured(AnswerKind kind, Write write) {
     CloseHandle(writeEnd);
     char buffer[4096];
     DWORD n = 0;
-    while (ReadFile(readEnd, buffer, sizeof buffer, &n, nullptr) && n > 0)
+    while (ReadFile(readEnd, buffer, DWORD{sizeof buffer}, &n, nullptr) && n > 0)
         bytes.append(buffer, n);
     CloseHandle(readEnd);
 #else

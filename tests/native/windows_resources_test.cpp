@@ -37,9 +37,9 @@ TEST(WindowsResources, VersionAndCroatianDescription) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(HIWORD(fixed->dwProductVersionMS), tarvel::kVersionMajor);
-    EXPECT_EQ(LOWORD(fixed->dwProductVersionMS), tarvel::kVersionMinor);
-    EXPECT_EQ(HIWORD(fixed->dwProductVersionLS), tarvel::kVersionRevision);
+    EXPECT_EQ(int{HIWORD(fixed->dwProductVersionMS)}, tarvel::kVersionMajor);
+    EXPECT_EQ(int{LOWORD(fixed->dwProductVersionMS)}, tarvel::kVersionMinor);
+    EXPECT_EQ(int{HIWORD(fixed->dwProductVersionLS)}, tarvel::kVersionRevision);
     EXPECT_EQ(stringValue(info, L"ProductName"), L"Tarvel");
     EXPECT_EQ(stringValue(info, L"FileDescription"),
               L"Tarvel \u2013 izra\u010Dun cijena usluga arhitekata i in\u017Eenjera");
@@ -53,7 +53,7 @@ TEST(WindowsResources, IconInEverySize) {
         ICONINFO parts{};
         ASSERT_TRUE(GetIconInfo(icon, &parts));
         BITMAP colour{};
-        GetObjectW(parts.hbmColor, sizeof colour, &colour);
+        GetObjectW(parts.hbmColor, static_cast<int>(sizeof colour), &colour);
         EXPECT_EQ(colour.bmWidth, size);
         DeleteObject(parts.hbmColor);
         DeleteObject(parts.hbmMask);

@@ -98,6 +98,7 @@ if(UNIX AND NOT APPLE)
         install(DIRECTORY ${TARVEL_ICON_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
     endif()
 endif()
+include(cmake/packaging.cmake)
 
 if(TARVEL_BUILD_TESTS)
     include(tests/packaging/tests.cmake)

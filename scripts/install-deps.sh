@@ -8,7 +8,8 @@ TARVEL_PACKAGES=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libqt6
                  qt6-translations-l10n libgtest-dev googletest libbenchmark-dev
                  xvfb xauth fonts-dejavu-core locales
                  librsvg2-bin desktop-file-utils appstream
-                 libmspack-dev poppler-utils fp-utils)
+                 libmspack-dev poppler-utils fp-utils dpkg-dev
+                 g++-mingw-w64-x86-64-posix wine wine64 icoutils)
 
 # The locales of the suite besides C.UTF-8, which the C library always has.
 TARVEL_LOCALES=(hr_HR.UTF-8 en_US.UTF-8)

@@ -2,9 +2,7 @@
 // tarvel: the fee calculator with its windows.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTranslator>
 
-#include <cstdio>
 #include <optional>
 
 #include "calculator/calculator.h"
@@ -12,6 +10,7 @@
 #include "records/program_files.h"
 #include "system/app_identity.h"
 #include "system/file_writes.h"
+#include "system/native/console_answer.h"
 #include "system/qt_translation.h"
 #include "tarvel_version.h"
 #include "ui/calculator_windows.h"
@@ -31,9 +30,10 @@ void setApplicationNames() {
                                                 .arg(tarvel::kVersionRevision));
 }
 
-void print(FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fflush(stream);
+// On standard output or error; on Windows, where `tarvel` has no console of its own, on the
+// console it was started from, or in a message box when started from Explorer.
+void answer(const QString& text, tarvel::system::AnswerKind kind) {
+    tarvel::system::showCommandLineAnswer(text.toStdString(), kind);
 }
 
 struct CommandLine {
@@ -59,13 +59,13 @@ std::optional<int> answerInformationOptions(CommandLine& commandLine) {
     // has taken those out.
     commandLine.parser.parse(QCoreApplication::arguments());
     if (commandLine.parser.isSet(commandLine.help)) {
-        print(stdout, commandLine.parser.helpText());
+        answer(commandLine.parser.helpText(), tarvel::system::AnswerKind::Information);
         return 0;
     }
     if (commandLine.parser.isSet(commandLine.version)) {
         // As the about box shows it.
-        print(stdout,
-              QStringLiteral("Tarvel Verzija %1\n").arg(QCoreApplication::applicationVersion()));
+        answer(QStringLiteral("Tarvel Verzija %1\n").arg(QCoreApplication::applicationVersion()),
+               tarvel::system::AnswerKind::Information);
         return 0;
     }
     return std::nullopt;
@@ -81,7 +81,7 @@ bool acceptRemainingArguments(CommandLine& commandLine) {
                     .arg(commandLine.parser.positionalArguments().join(QLatin1Char(' ')));
     if (error.isEmpty())
         return true;
-    print(stderr, error + QStringLiteral("\nPomoć: tarvel --help\n"));
+    answer(error + QStringLiteral("\nPomoć: tarvel --help\n"), tarvel::system::AnswerKind::Error);
     return false;
 }
 
@@ -92,8 +92,7 @@ int main(int argc, char** argv) {
     {
         QCoreApplication commandLineOnly(argc, argv);
         setApplicationNames();
-        QTranslator qtTexts;
-        tarvel::system::installQtCroatian(qtTexts);
+        const tarvel::system::QtCroatianTexts qtTexts;
         CommandLine commandLine;
         if (const std::optional<int> exitCode = answerInformationOptions(commandLine))
             return *exitCode;
@@ -103,8 +102,7 @@ int main(int argc, char** argv) {
     setApplicationNames();
     QApplication::setDesktopFileName(QString::fromLatin1(tarvel::system::kApplicationId));
     QApplication::setWindowIcon(tarvel::ui::applicationIcon());
-    QTranslator qtTexts;
-    tarvel::system::installQtCroatian(qtTexts);
+    const tarvel::system::QtCroatianTexts qtTexts;
     {
         CommandLine commandLine;
         if (!acceptRemainingArguments(commandLine))

@@ -2,6 +2,8 @@
 #include "system/file_writes.h"
 
 #include "forms/write_failure.h"
+#include "system/folder_probe.h"
+#include "system/native/file_hold.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +11,6 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <optional>
@@ -47,13 +48,6 @@ void clearSystemError() {
 #endif
 }
 
-// Whether a new file can be made in the folder: the only test that holds for access lists,
-// read-only media and mounted shares alike.
-bool folderTakesNewFiles(const QString& folder) {
-    QTemporaryFile probe(folder + QStringLiteral("/.tarvel-proba-XXXXXX"));
-    return probe.open();
-}
-
 forms::PathFacts factsOf(const QString& path) {
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
@@ -66,8 +60,16 @@ forms::PathFacts factsOf(const QString& path) {
     return facts;
 }
 
+// The error is read right after the failed call, but on Windows the library's own clean-up may
+// have overwritten it, and a replace of a held file says only "access denied": there, whether
+// another program holds the file is asked of the system itself. The program's own handle to the
+// file must be closed by then, or the program would find itself holding it.
 WriteResult failed(const SystemError& error, const QString& path, bool replacing) {
-    const WriteFailure failure = forms::classifyWriteFailure(error, factsOf(path), replacing);
+    const forms::PathFacts facts = factsOf(path);
+    const FileHold hold = facts.fileExists
+                              ? probeFileHold(QFileInfo(path).absoluteFilePath().toStdString())
+                              : FileHold::Unknown;
+    const WriteFailure failure = judgeWriteFailure(error, facts, replacing, hold);
     const FileResult result =
         failure == WriteFailure::InUse ? FileResult::InUse : FileResult::Failed;
     return {result, forms::writeFailureReason(failure, error)};
@@ -132,6 +134,7 @@ WriteResult appendFileBytes(const QString& path, const QByteArray& bytes) {
     if (!error)
         return {};
     file.resize(formerSize);
+    file.close();
     return failed(*error, path, false);
 }
 

@@ -2,6 +2,7 @@
 #include "system/program_directory.h"
 
 #include "system/app_identity.h"
+#include "system/folder_probe.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,6 +36,26 @@ QString plainFileName(const std::string& name) {
     return file;
 }
 
+// The folders that multi-configuration generators (Visual Studio, Ninja Multi-Config) put
+// between bin/ and the executable.
+bool isConfigurationFolder(const QString& name) {
+    return name == QLatin1String("Debug") || name == QLatin1String("Release") ||
+           name == QLatin1String("RelWithDebInfo") || name == QLatin1String("MinSizeRel");
+}
+
+// The folder that holds every application's data folder: AppDataLocation without the
+// organisation and application names that Qt appends to it (on Windows the roaming
+// %APPDATA%, on Linux ~/.local/share).
+QString applicationDataRoot() {
+    QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    for (const QString& name :
+         {QCoreApplication::applicationName(), QCoreApplication::organizationName()}) {
+        if (!name.isEmpty() && location.endsWith(QLatin1Char('/') + name))
+            location.chop(name.size() + 1);
+    }
+    return location;
+}
+
 } // namespace
 
 bool isPortableCopy(const std::string& executableDirectory) {
@@ -43,25 +64,24 @@ bool isPortableCopy(const std::string& executableDirectory) {
     const QDir directory(QString::fromStdString(executableDirectory));
     if (QFileInfo(directory.filePath(QString::fromLatin1(kPortableMarker))).isFile())
         return true;
-    return QFileInfo(directory.filePath(QStringLiteral("../CMakeCache.txt"))).isFile();
+    if (QFileInfo(directory.filePath(QStringLiteral("../CMakeCache.txt"))).isFile())
+        return true;
+    // bin/Release/ of a multi-configuration build tree.
+    return isConfigurationFolder(directory.dirName()) &&
+           QFileInfo(directory.filePath(QStringLiteral("../../CMakeCache.txt"))).isFile();
 }
 
 std::string userDataDirectory() {
-    // Qt derives the folder from the application's names; a process that set other names (a
-    // test executable) still gets the program's folder.
-    const QString organisation = QString::fromLatin1(kOrganisationName);
-    const QString application = QString::fromLatin1(kApplicationName);
-    if (QCoreApplication::organizationName() == organisation &&
-        QCoreApplication::applicationName() == application)
-        return native(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return native(base + QLatin1Char('/') + organisation + QLatin1Char('/') + application);
+    // The program's own names, also in a process that set other names (a test executable).
+    return native(applicationDataRoot() + QLatin1Char('/') +
+                  QString::fromLatin1(kOrganisationName) + QLatin1Char('/') +
+                  QString::fromLatin1(kApplicationName));
 }
 
 std::string chooseProgramDirectory(const std::string& executableDirectory) {
     if (isPortableCopy(executableDirectory)) {
         const QFileInfo info(QString::fromStdString(executableDirectory));
-        if (info.isDir() && info.isWritable())
+        if (info.isDir() && folderTakesNewFiles(info.absoluteFilePath()))
             return native(info.absoluteFilePath());
     }
     const std::string data = userDataDirectory();

@@ -14,14 +14,17 @@ namespace tarvel::system {
 inline constexpr const char* kPortableMarker = "tarvel-portable";
 
 // True when the program in `executableDirectory` runs as a portable copy: the folder holds
-// kPortableMarker, or its parent holds CMakeCache.txt (an executable in a build tree's bin/).
+// kPortableMarker, or it is a build tree's bin/ (CMakeCache.txt in its parent) or bin/Release/
+// and the like of a multi-configuration build (CMakeCache.txt two levels up).
 bool isPortableCopy(const std::string& executableDirectory);
 
-// The user's data folder of the program; not created.
+// The user's data folder of the program (Qt's AppDataLocation for the program's names: on
+// Windows the roaming %APPDATA%\Tarvel\Tarvel), whatever names the process set; not created.
 std::string userDataDirectory();
 
 // The folder of the program's files for an executable in `executableDirectory`: that folder for
-// a writable portable copy, else the user's data folder (created when missing).
+// a portable copy in which a new file can be made, else the user's data folder (created when
+// missing).
 std::string chooseProgramDirectory(const std::string& executableDirectory);
 
 // chooseProgramDirectory() of the running executable.

@@ -4,8 +4,10 @@
 #include "system/app_identity.h"
 
 #include <QSettings>
-#include <QString>
 #include <QVariant>
+
+#include <memory>
+#include <utility>
 
 namespace tarvel::system {
 
@@ -15,18 +17,24 @@ QString startupKey(const std::string& key) {
     return QStringLiteral("Startup/") + QString::fromStdString(key);
 }
 
+// A fresh QSettings per access: it writes back when it goes out of scope.
+std::unique_ptr<QSettings> openSettings(const QString& iniFile) {
+    if (!iniFile.isEmpty())
+        return std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    return std::make_unique<QSettings>(kOrganisationName, kApplicationName);
+}
+
 } // namespace
 
-// A fresh QSettings per access: it writes back when it goes out of scope.
+QtSettingsStore::QtSettingsStore(QString iniFile) : iniFile_(std::move(iniFile)) {}
+
 std::string QtSettingsStore::get(const std::string& key, const std::string& fallback) {
-    const QSettings settings(kOrganisationName, kApplicationName);
-    const QVariant value = settings.value(startupKey(key));
+    const QVariant value = openSettings(iniFile_)->value(startupKey(key));
     return value.isValid() ? value.toString().toStdString() : fallback;
 }
 
 void QtSettingsStore::set(const std::string& key, const std::string& value) {
-    QSettings settings(kOrganisationName, kApplicationName);
-    settings.setValue(startupKey(key), QString::fromStdString(value));
+    openSettings(iniFile_)->setValue(startupKey(key), QString::fromStdString(value));
 }
 
 } // namespace tarvel::system

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tests of what the program is as a package: its command line without a display, the desktop
-# entry and metainfo validators, the installed tree, the icon and Qt's Croatian texts.
+# entry and metainfo validators, the installed tree, the .deb, the icon and Qt's Croatian texts.
 find_package(GTest REQUIRED)
 set(packaging_dir ${CMAKE_CURRENT_LIST_DIR})
 string(REPLACE ";" "," icon_sizes "${TARVEL_ICON_SIZES}")
@@ -47,4 +47,9 @@ if(UNIX AND NOT APPLE)
                      -P ${packaging_dir}/check_install.cmake)
     set_tests_properties(packaging.install PROPERTIES ENVIRONMENT_MODIFICATION
         "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=unset:")
+    # The .deb: its files and its dependencies (needs dpkg-deb and dpkg-shlibdeps: dpkg-dev).
+    add_test(NAME packaging.deb
+             COMMAND ${CMAKE_COMMAND} -DCPACK=${CMAKE_CPACK_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR}
+                     -DOUT=${CMAKE_BINARY_DIR}/packaging/deb -DAPP_ID=${TARVEL_APP_ID}
+                     -DVERSION=${PROJECT_VERSION} -P ${packaging_dir}/check_deb.cmake)
 endif()

@@ -1,18 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "system/folder_probe.h"
 #include "system/program_directory.h"
 
+#include "read_only_folder.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 using tarvel::system::chooseProgramDirectory;
 using tarvel::system::findHelpFile;
+using tarvel::system::folderTakesNewFiles;
 using tarvel::system::isPortableCopy;
 using tarvel::system::userDataDirectory;
 
@@ -78,20 +79,54 @@ TEST_F(ProgramDirectoryTest, BuildTreeIsAPortableCopy) {
     EXPECT_EQ(chooseProgramDirectory(bin()), bin());
     // The cache in the executable's own folder does not count: only bin/ of a build tree.
     EXPECT_FALSE(isPortableCopy(prefix.path().toStdString()));
+
+    // Multi-configuration generators put the executable into bin/Release/ and the like.
+    for (const char* folder : {"bin/Release", "bin/Debug", "bin/RelWithDebInfo", "bin/Nova"}) {
+        ASSERT_TRUE(QDir(prefix.path()).mkpath(QString::fromLatin1(folder)));
+        const std::string directory = QDir::toNativeSeparators(path(folder)).toStdString();
+        EXPECT_EQ(isPortableCopy(directory), std::string(folder) != "bin/Nova") << folder;
+    }
 }
 
-#ifdef Q_OS_UNIX
+// The user's data folder is the one Qt gives the program's names, in a process of any name.
+TEST_F(ProgramDirectoryTest, UserDataFolderIsTheProgramsAppDataLocation) {
+    const std::string fromHere = userDataDirectory();
+    const QString organisation = QCoreApplication::organizationName();
+    const QString application = QCoreApplication::applicationName();
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tarvel"));
+    const QString program = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(userDataDirectory(), fromHere);
+    QCoreApplication::setOrganizationName(organisation);
+    QCoreApplication::setApplicationName(application);
+    EXPECT_EQ(QDir::fromNativeSeparators(qs(fromHere)), program);
+}
+
+// A portable copy in a folder that takes no new files (a read-only medium, a folder the user
+// may not write to) keeps its files in the user's data folder.
 TEST_F(ProgramDirectoryTest, ReadOnlyPortableCopyFallsBackToTheUserDataFolder) {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write whatever the permissions say";
-    touch(path("bin/tarvel-portable"));
-    const auto readOnly = QFile::ReadOwner | QFile::ExeOwner;
-    ASSERT_TRUE(QFile::setPermissions(path("bin"), readOnly));
-    const std::string chosen = chooseProgramDirectory(bin());
-    ASSERT_TRUE(QFile::setPermissions(path("bin"), readOnly | QFile::WriteOwner));
+    std::string chosen;
+    {
+        const ReadOnlyFolder readOnly(path("bin"), [&] { touch(path("bin/tarvel-portable")); });
+        if (!readOnly.made())
+            GTEST_SKIP() << readOnly.why;
+        ASSERT_TRUE(isPortableCopy(bin()));
+        chosen = chooseProgramDirectory(bin());
+    }
     EXPECT_EQ(QDir::fromNativeSeparators(qs(chosen)), userData());
 }
-#endif
+
+TEST_F(ProgramDirectoryTest, AFolderTakesNewFilesWhenOneCanBeMade) {
+    EXPECT_TRUE(folderTakesNewFiles(path("bin")));
+    EXPECT_TRUE(QDir(path("bin")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        << "the probe leaves nothing behind";
+    EXPECT_FALSE(folderTakesNewFiles(path("nema")));
+    EXPECT_FALSE(folderTakesNewFiles(QString()));
+    const ReadOnlyFolder readOnly(path("bin"), [] {});
+    if (!readOnly.made())
+        GTEST_SKIP() << readOnly.why;
+    EXPECT_FALSE(folderTakesNewFiles(path("bin")));
+}
 
 TEST_F(ProgramDirectoryTest, HelpIsLookedUpBesideTheProgramThenUserDataThenInstalledData) {
     EXPECT_EQ(findHelpFile(bin(), "\\Upute.chm"), "");

@@ -8,6 +8,7 @@
 #include "calculator/shared_state.h"
 #include "forms/form.h"
 #include "forms/number_text.h"
+#include "records/record_text.h"
 
 namespace tarvel::calculator {
 
@@ -30,6 +31,7 @@ class Calculator;
 //   frm_gl_picture_show.cpp lblSlike1, lblSlike2
 //   frm_gl_help.cpp         the help menu and the function keys
 //   frm_gl_offer.cpp        the hand-over between the offer composer and the main window
+//   frm_gl_document.cpp     the client document ("Dokument", mnuDokument, F7) and mnuUred
 class FrmGl : public forms::Form {
 public:
     explicit FrmGl(Calculator& calculator);
@@ -62,6 +64,8 @@ public:
     void SumChosenPrices();
     // Builds the record of the calculation on show into `Izracun` and `DatotekaIzracuna`.
     void PripremiIzracun();
+    // What the record of the calculation on show reads, as the window shows it.
+    records::RecordInputs recordInputs() const;
     // True while computed totals are on show (not after ClearResults or a service's set-up).
     bool TotalsOnShow() const;
     // Runs a handler of this window: an unreadable number is reported, an arithmetic failure
@@ -113,7 +117,9 @@ public:
     void tlb1_ButtonClick(const std::string& key);
     void mnuAizlaz_Click();
     void mnuPIE5_Click();
+    void mnuUred_Click();
     void Form_KeyPress(int keyAscii);
+    void Form_KeyDown(int& keyCode, int shift);
     void OpenServiceMenu(const std::string& menu);
 
     // Controls.
@@ -135,6 +141,7 @@ private:
     void createControls();
     void createMenus();
     void createToolbar();
+    void createDocumentMenu();
     forms::Control& menu(const std::string& name) const;
 
     bool isPlan() const;
@@ -167,6 +174,7 @@ private:
     bool CommandNote();
     bool CommandPonuda();
     bool CommandPvidi();
+    void CommandDokument();
     void CommandPonisti();
     std::string offerValue(int index) const;
 

@@ -4,6 +4,9 @@
 // embedded, the amounts of a column end at one edge, and a rendered page has ink where the
 // letterhead and the table are and none in its right margin. With TARVEL_DOCUMENT_PNG_DIR set,
 // the first page of each is left there as documents-NAME.png.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -11,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -21,7 +25,9 @@
 #include "forms/number_text.h"
 #include "offer/offer_document.h"
 #include "records/calculation_document.h"
+#include "system/memory_settings_store.h"
 #include "ui/client_document.h"
+#include "ui/qt_platform.h"
 
 namespace tarvel::ui {
 namespace {
@@ -282,6 +288,24 @@ TEST_F(ClientDocumentTest, EveryPageHoldsWhatPaginationPutsOnIt) {
             << info.toStdString();
     }
     EXPECT_GT(forms::paginate(longOffer).size(), 3u);
+}
+
+TEST_F(ClientDocumentTest, ThePreviewShowsTheDocumentAndOffersToSaveItAsPdf) {
+    QtPlatform platform(std::make_unique<system::MemorySettingsStore>(), dir.path().toStdString());
+    QString shown;
+    bool canSavePdf = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        shown = QString::fromLatin1(dialog->metaObject()->className()) + QLatin1Char(' ') +
+                dialog->windowTitle();
+        for (const QAction* action : dialog->findChildren<QAction*>())
+            canSavePdf = canSavePdf || action->text() == QStringLiteral("Spremi kao PDF…");
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    EXPECT_FALSE(platform.printClientDocument(offer(), forms::PrintTarget::Preview));
+    EXPECT_EQ(shown, QStringLiteral("QPrintPreviewDialog Pregled dokumenta: Ponuda usluga"));
+    EXPECT_TRUE(canSavePdf);
 }
 
 } // namespace

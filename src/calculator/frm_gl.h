@@ -8,6 +8,7 @@
 #include "calculator/shared_state.h"
 #include "forms/form.h"
 #include "forms/number_text.h"
+#include "records/record_text.h"
 
 namespace tarvel::calculator {
 
@@ -31,6 +32,7 @@ class Calculator;
 //   frm_gl_picture_show.cpp lblSlike1, lblSlike2
 //   frm_gl_help.cpp         the help menu and the function keys
 //   frm_gl_offer.cpp        the hand-over between the offer composer and the main window
+//   frm_gl_document.cpp     the client document ("Dokument", mnuDokument, F7) and mnuUred
 class FrmGl : public forms::Form {
 public:
     explicit FrmGl(Calculator& calculator);
@@ -63,6 +65,8 @@ public:
     void SumChosenPrices();
     // Builds the record of the calculation on show into `Izracun` and `DatotekaIzracuna`.
     void PripremiIzracun();
+    // What the record of the calculation on show reads, as the window shows it.
+    records::RecordInputs recordInputs() const;
     // True while computed totals are on show (not after ClearResults or a service's set-up).
     bool TotalsOnShow() const;
     // True while amounts are computed and shown in euro.
@@ -119,7 +123,9 @@ public:
     void mnuAizlaz_Click();
     void mnuPIE5_Click();
     void mnuUsporedba_Click();
+    void mnuUred_Click();
     void Form_KeyPress(int keyAscii);
+    void Form_KeyDown(int& keyCode, int shift);
     void OpenServiceMenu(const std::string& menu);
 
     // Controls.
@@ -141,6 +147,7 @@ private:
     void createControls();
     void createMenus();
     void createToolbar();
+    void createDocumentMenu();
     forms::Control& menu(const std::string& name) const;
 
     bool isPlan() const;
@@ -182,6 +189,7 @@ private:
     bool CommandPvidi();
     // "Usporedba" (toolbar and menu) is there once a service and a value are entered.
     void EnableComparison();
+    void CommandDokument();
     void CommandPonisti();
     std::string offerValue(int index) const;
 

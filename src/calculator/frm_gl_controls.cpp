@@ -2,6 +2,7 @@
 // The controls of the main window with their design-time properties, and the wiring of
 // their handlers.
 #include "calculator/calculator.h"
+#include "calculator/document_command.h"
 #include "calculator/frm_gl.h"
 #include "calculator/key_filters.h"
 #include "forms/number_text.h"
@@ -49,6 +50,7 @@ void FrmGl::createMenus() {
     menu("mnuPIE5").onClick = [this] {
         guarded([&] { mnuPIE5_Click(); });
     };
+    createDocumentMenu();
     mnuPIE5 = find("mnuPIE5");
     mnuPhtml = find("mnuPhtml");
     // The comparison of the categories, in the menu of the program's settings and tools.
@@ -86,7 +88,8 @@ void FrmGl::createToolbar() {
     t.addButton("Vrijednost", "Vrijednost građevine");
     t.addButton("Ponuda", "Ponuda");
     t.addButton("Pvidi", "Pregled ponude");
-    t.addPlaceholder();
+    // The client document takes the place that was left free before "Ponisti".
+    t.addButton("Dokument", documentToolTip("F7"));
     t.addButton("Ponisti", "Poništi sve");
     t.addSeparator();
     t.addButton("Ptarvel", "Pravilnik o cijenama");
@@ -214,6 +217,9 @@ void FrmGl::createControls() {
     onKeyPress = [this](int keyAscii) {
         Form_KeyPress(keyAscii);
         return keyAscii;
+    };
+    onKeyDown = [this](int& keyCode, int shift) {
+        guarded([&] { Form_KeyDown(keyCode, shift); });
     };
     cmdCijena->onClick = [this] {
         guarded([&] { cmdCijena_Click(); });

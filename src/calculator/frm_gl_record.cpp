@@ -7,8 +7,9 @@
 
 namespace tarvel::calculator {
 
-void FrmGl::PripremiIzracun() {
-    SharedState& s = state();
+// What the record reads, as the window shows it; the client document reads the same.
+records::RecordInputs FrmGl::recordInputs() const {
+    const SharedState& s = state();
     records::RecordInputs in;
     in.txtNaziv = txtNaziv->text();
     in.lblProjekt = lblProjekt->caption();
@@ -37,6 +38,12 @@ void FrmGl::PripremiIzracun() {
     in.NapomenaOdabir = s.NapomenaOdabir;
     in.OznakaDiscipline = s.OznakaDiscipline;
     in.UdioUInvesticiji = s.UdioUInvesticiji;
+    return in;
+}
+
+void FrmGl::PripremiIzracun() {
+    SharedState& s = state();
+    const records::RecordInputs in = recordInputs();
     s.DatotekaIzracuna = platform().files().fullPath(records::kRecordFile);
     s.Izracun = records::PripremiIzracun(in);
 }

@@ -55,6 +55,10 @@ void FrmGl::tlb1_ButtonClick(const std::string& key) {
         wentOn = CommandPonuda();
     } else if (key == "Pvidi") {
         wentOn = CommandPvidi();
+    } else if (key == "Dokument") {
+        // The document only shows the calculation; the offer flow's rule does not follow.
+        CommandDokument();
+        return;
     } else if (key == "Ponisti") {
         CommandPonisti();
         return;

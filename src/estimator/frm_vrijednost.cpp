@@ -7,6 +7,7 @@
 
 #include "calculator/calculator.h"
 #include "calculator/currency.h"
+#include "calculator/document_command.h"
 #include "calculator/frm_gl.h"
 #include "calculator/key_filters.h"
 #include "forms/keys.h"
@@ -148,6 +149,9 @@ void FrmVrijednost::createControls() {
     cmdZadnji = button("cmdZadnji", "Pregled zadnje PV");
     cmdIspis = button("cmdIspis", "Ispis ove PV");
     cmdIspis->setEnabled(false);
+    cmdDokument = button("cmdDokument", "&Dokument");
+    cmdDokument->setToolTip(calculator::documentToolTip("Alt+D"));
+    cmdDokument->setEnabled(false);
 }
 
 void FrmVrijednost::wireHandlers() {
@@ -221,6 +225,9 @@ void FrmVrijednost::wireHandlers() {
     };
     cmdIspis->onClick = [this] {
         guarded([&] { cmdIspis_Click(); });
+    };
+    cmdDokument->onClick = [this] {
+        guarded([&] { cmdDokument_Click(); });
     };
     for (size_t i = 0; i < lblIr.size(); ++i)
         lblIr[i]->onDblClick = [this, i] {
@@ -419,6 +426,7 @@ void FrmVrijednost::txtEntry_Change(forms::Control& box) {
 
 void FrmVrijednost::txtReza_Change() {
     cmdIspis->setEnabled(!txtReza->text().empty());
+    cmdDokument->setEnabled(!txtReza->text().empty());
 }
 
 void FrmVrijednost::cmdReza_Click() {

@@ -50,6 +50,7 @@ public:
     void lblIr_DblClick(int group);
     void cmdIspis_Click();
     void cmdZadnji_Click();
+    void cmdDokument_Click();
     void cmdOdustajem_Click();
     // Writes the report of the computed estimate to Pregled.txt, or to Trenvr.txt for
     // printing; false when the file could not be written (reported).
@@ -71,7 +72,7 @@ public:
     forms::Control *fraIzbor, *lblIzbor, *txtIzbor;
     std::array<forms::Control*, 3> opt1{}, lblC{};
     forms::Control *lblM2, *txtM2, *chkUNJ, *chkUDM, *lblT, *txtKurs, *lblReza, *txtReza;
-    forms::Control *cmdReza, *cmdGotovo, *cmdOdustajem, *cmdZadnji, *cmdIspis;
+    forms::Control *cmdReza, *cmdGotovo, *cmdOdustajem, *cmdZadnji, *cmdIspis, *cmdDokument;
 
 private:
     void createControls();

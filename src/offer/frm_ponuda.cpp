@@ -3,6 +3,7 @@
 #include "offer/frm_ponuda.h"
 
 #include "calculator/calculator.h"
+#include "calculator/document_command.h"
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
 #include "estimator/frm_vrijednost.h"
@@ -110,6 +111,8 @@ void FrmPonuda::createControls() {
     cmdGotovo = button("cmdGotovo", "&Gotovo", nullptr);
     cmdOdustajem = button("cmdOdustajem", "&Odustajem", nullptr);
     cmdNazad = button("cmdNazad", "&Nazad", nullptr);
+    cmdDokument = button("cmdDokument", "&Dokument", nullptr);
+    cmdDokument->setToolTip(calculator::documentToolTip("Alt+D"));
     Picture1 = &add("Picture1", ControlKind::Picture);
 }
 
@@ -145,6 +148,9 @@ void FrmPonuda::wireHandlers() {
     };
     cmdGotovo->onClick = [this] {
         guarded([&] { cmdGotovo_Click(); });
+    };
+    cmdDokument->onClick = [this] {
+        guarded([&] { cmdDokument_Click(); });
     };
 }
 

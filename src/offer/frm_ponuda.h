@@ -41,6 +41,7 @@ public:
     void cmdOdustajem_Click();
     void cmdPonuda_Click();
     void cmdGotovo_Click();
+    void cmdDokument_Click();
 
     // Shared routines of the offer.
     void ObnoviPonudu();
@@ -58,7 +59,7 @@ public:
     std::array<forms::Control*, kRows> lblKt{}, lblC{}, lblP{}, cmd{};
     forms::Control *lblPt10, *lblNosnov, *lblNkor, *Label1, *lblNp, *lblNukupno, *lblUkupno, *lblPu;
     forms::Control *cmdPonuda, *cmdGotovo, *cmdOdustajem, *cmdNazad, *lblNunesi, *fraSastav,
-        *Picture1;
+        *Picture1, *cmdDokument;
     std::string SpremljenaUsluga;
 
 private:

@@ -11,6 +11,7 @@
 #include "calculator/frm_popust.h"
 #include "calculator/frm_stopa.h"
 #include "comparison/frm_usporedba.h"
+#include "calculator/frm_ured.h"
 #include "deviations/frm_odstup.h"
 #include "estimator/frm_vrijednost.h"
 #include "offer/frm_ponuda.h"
@@ -31,7 +32,7 @@ template <typename W> forms::Application::Factory window(calculator::Calculator&
 Program::Program(forms::Platform& platform) : calculator::Calculator(platform) {
     calculator::Calculator& calc = *this;
     // The main window and its dialogs: the desired price, the discount, the exchange and tax
-    // rates, the about box and the print dialog.
+    // rates, the about box, the print dialog and the office's details.
     registerForm("frmGl", window<calculator::FrmGl>(calc));
     registerForm("frmCijena", window<calculator::FrmCijena>(calc));
     registerForm("frmPopust", window<calculator::FrmPopust>(calc));
@@ -39,6 +40,7 @@ Program::Program(forms::Platform& platform) : calculator::Calculator(platform) {
     registerForm("frmStopa", window<calculator::FrmStopa>(calc));
     registerForm("frmAbout", window<calculator::FrmAbout>(calc));
     registerForm("frmIspis", window<calculator::FrmIspis>(calc));
+    registerForm("frmUred", window<calculator::FrmUred>(calc));
     // The windows above the calculator, and the main window's ways into them.
     registerForm("frmOdstup", window<deviations::FrmOdstup>(calc));
     registerForm("frmVrijednost", window<estimator::FrmVrijednost>(calc));

@@ -17,6 +17,7 @@
 #include "ui/estimator_windows.h"
 #include "ui/icons.h"
 #include "ui/offer_windows.h"
+#include "ui/office_window.h"
 #include "ui/picture_show.h"
 #include "ui/windows.h"
 #include "ui_frm_cijena.h"
@@ -170,7 +171,8 @@ std::unique_ptr<QWidget> buildFrmCijena() {
 }
 
 void registerCalculatorWindows(Windows& windows) {
-    windows.registerWindow("frmGl", buildFrmGl, Windows::Placement::CentredHorizontally);
+    windows.registerWindow("frmGl", buildFrmGlWithDocument,
+                           Windows::Placement::CentredHorizontally);
     // The budget value estimator and the print dialog.
     windows.registerWindow("frmVrijednost", buildFrmVrijednost);
     windows.registerWindow("frmIspis", buildFrmIspis);
@@ -178,6 +180,7 @@ void registerCalculatorWindows(Windows& windows) {
     windows.registerWindow("frmKurs", buildFrmKurs);
     windows.registerWindow("frmStopa", buildFrmStopa);
     windows.registerWindow("frmAbout", buildFrmAbout);
+    windows.registerWindow("frmUred", buildFrmUred);
     // The desired-price dialog.
     windows.registerWindow("frmCijena", buildFrmCijena);
     // The deviations dialog and the discount dialog.

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -27,6 +29,7 @@
 #endif
 
 #include "records/print_routine.h"
+#include "ui/client_document.h"
 #include "ui/print_rendering.h"
 
 #include "system/cp1250_file_store.h"
@@ -250,6 +253,76 @@ std::optional<std::string> QtPlatform::printDocument(const std::string& title,
     return std::string(records::kNoPrinter);
 #endif
 }
+
+// ---- Client documents (begin) ----
+namespace {
+
+// Asks where to save a document as PDF, in the user's documents folder; "" when cancelled.
+QString askPdfFile(const std::string& title) {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(
+        dialogParent(), QStringLiteral("Spremi kao PDF"),
+        QDir(documents).filePath(qs(title) + QStringLiteral(".pdf")),
+        QStringLiteral("PDF (*.pdf)"));
+}
+
+} // namespace
+
+std::optional<std::string> QtPlatform::printClientDocument(const forms::ClientDocument& document,
+                                                           forms::PrintTarget target) {
+    refresh();
+#ifdef TARVEL_WITH_PRINTING
+    switch (target) {
+    case forms::PrintTarget::Printer: {
+        if (QPrinterInfo::defaultPrinter().isNull() && QPrinterInfo::availablePrinters().isEmpty())
+            return std::string(records::kNoPrinter);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(qs(document.title));
+        return typesetDocument(printer, document);
+    }
+    case forms::PrintTarget::Pdf: {
+        const QString file = askPdfFile(document.title);
+        return file.isEmpty() ? std::nullopt : saveDocumentPdf(file, document);
+    }
+    case forms::PrintTarget::Preview: {
+        // The preview prints on any printer chosen from it, and saves a PDF file itself.
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName(qs(document.title));
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        std::optional<std::string> failure;
+        QPrintPreviewDialog preview(&printer, dialogParent());
+        preview.setWindowTitle(QStringLiteral("Pregled dokumenta: ") + qs(document.title));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&](QPrinter* p) { failure = typesetDocument(*p, document); });
+        if (auto* bar = preview.findChild<QToolBar*>()) {
+            bar->addSeparator();
+            QAction* pdf = bar->addAction(QIcon::fromTheme(QStringLiteral("document-save-as")),
+                                          QStringLiteral("Spremi kao PDF…"));
+            pdf->setToolTip(QStringLiteral("Spremi dokument kao PDF datoteku (Ctrl+S)"));
+            pdf->setShortcut(QKeySequence::Save);
+            QObject::connect(pdf, &QAction::triggered, &preview, [this, &document] {
+                const QString file = askPdfFile(document.title);
+                if (file.isEmpty())
+                    return;
+                if (const auto saved = saveDocumentPdf(file, document))
+                    messageBox(forms::MsgIcon::Critical, forms::MsgButtons::Ok, " Ispis podataka",
+                               "Greška : " + *saved);
+            });
+        }
+        preview.exec();
+        return failure;
+    }
+    }
+    return std::nullopt;
+#else
+    // Without printing, the document can still be saved as a PDF file.
+    if (target == forms::PrintTarget::Printer)
+        return std::string(records::kNoPrinter);
+    const QString file = askPdfFile(document.title);
+    return file.isEmpty() ? std::nullopt : saveDocumentPdf(file, document);
+#endif
+}
+// ---- Client documents (end) ----
 
 std::optional<std::string> QtPlatform::openAddress(const std::string& address) {
     if (QDesktopServices::openUrl(QUrl(qs(address))))

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "forms/document_printer.h"
 #include "forms/platform.h"
 
 namespace tarvel::ui {
@@ -11,7 +12,7 @@ namespace tarvel::ui {
 class Windows;
 
 // The machine as the program's window models see it when they run with real windows.
-class QtPlatform : public forms::Platform {
+class QtPlatform : public forms::Platform, public forms::DocumentPrinter {
 public:
     // Files live in the program directory; settings in the per-user store of QSettings.
     QtPlatform();
@@ -39,6 +40,10 @@ public:
     // file, all through the same page surface.
     std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,
                                              const forms::PrintRender& render) override;
+    // A client document typeset with Qt's text document: the preview has a command of its own
+    // that saves it as a PDF file.
+    std::optional<std::string> printClientDocument(const forms::ClientDocument& document,
+                                                   forms::PrintTarget target) override;
     std::optional<std::string> openAddress(const std::string& address) override;
     void setBusy(bool busy) override;
     forms::ScreenSize screenSize() override;

@@ -148,6 +148,16 @@ std::optional<std::string> RecordingPlatform::printDocument(const std::string& t
     return failure;
 }
 
+std::optional<std::string>
+RecordingPlatform::printClientDocument(const forms::ClientDocument& document,
+                                       forms::PrintTarget target) {
+    if (printerOff && target == forms::PrintTarget::Printer)
+        return std::string(records::kNoPrinter);
+    effects.push_back(
+        {"printed", {document.title, std::to_string(forms::paginate(document).size())}});
+    return std::nullopt;
+}
+
 std::optional<std::string> RecordingPlatform::openAddress(const std::string& address) {
     effects.push_back({"opened", {address}});
     return std::nullopt;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/document_printer.h"
 #include "forms/platform.h"
 
 namespace tarvel::scenario {
@@ -31,7 +32,7 @@ struct Effect {
 
 // A platform that records what the program shows instead of showing it, answers questions
 // from a queue, keeps the settings in memory and the files in a real directory.
-class RecordingPlatform : public forms::Platform {
+class RecordingPlatform : public forms::Platform, public forms::DocumentPrinter {
 public:
     explicit RecordingPlatform(const std::string& directory);
     ~RecordingPlatform() override;
@@ -51,6 +52,10 @@ public:
     // Fails as a machine without a printer does once `printerOff` is set.
     std::optional<std::string> printDocument(const std::string& title, forms::PrintTarget target,
                                              const forms::PrintRender& render) override;
+    // A client document is a print job with the pages its pagination gives, whether it was
+    // printed, shown in its preview (from which it is printed) or saved as a PDF file.
+    std::optional<std::string> printClientDocument(const forms::ClientDocument& document,
+                                                   forms::PrintTarget target) override;
     std::optional<std::string> openAddress(const std::string& address) override;
     void setBusy(bool) override {}
     forms::ScreenSize screenSize() override { return {19200, 14400}; }

@@ -41,7 +41,7 @@ DocumentRow totalRow(const std::string& label, const std::string& share, const s
 
 forms::ClientDocument estimateDocument(const ReportInput& in, const std::string& building) {
     // The currency as the report names it.
-    const std::string currency = in.inDm ? "DM" : "kn";
+    const std::string& currency = in.currency;
     forms::ClientDocument d;
     d.title = kEstimateTitle;
     if (!building.empty() && building != records::kNoBuildingName)

@@ -59,6 +59,7 @@ void FrmUsporedba::createControls() {
     lblProjekt = label("lblProjekt", "");
     lblVar = label("lblVar", "Varijanta:");
     txtVarijanta = &add("txtVarijanta", ControlKind::TextBox);
+    lblVar->setBuddy(txtVarijanta);
     txtVarijanta->setToolTip("Druga vrijednost za usporedbu");
     lblVarValuta = label("lblVarValuta", "kn");
 

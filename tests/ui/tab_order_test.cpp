@@ -8,6 +8,7 @@
 #include "calculator/calculator.h"
 #include "calculator/catalogue.h"
 #include "calculator/frm_gl.h"
+#include "program/program.h"
 #include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
@@ -67,7 +68,7 @@ protected:
 
     QTemporaryDir directory_;
     TestPlatform platform_;
-    calculator::Calculator calculator_;
+    program::Program calculator_;
     Windows windows_{calculator_};
 };
 

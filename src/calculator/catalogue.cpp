@@ -204,3 +204,18 @@ std::span<const MenuDefinition> menuBar() {
 }
 
 } // namespace tarvel::calculator
+
+namespace tarvel::calculator {
+
+std::vector<std::string_view> allPhaseCaptions() {
+    std::vector<std::string_view> captions(kBuildingPhaseCaptions.begin(),
+                                           kBuildingPhaseCaptions.end());
+    captions.insert(captions.end(), kPlanPhaseCaptions.begin(), kPlanPhaseCaptions.end());
+    for (const CatalogueEntry& entry : catalogue()) {
+        for (const CaptionOverride& o : entry.captions)
+            captions.push_back(o.caption);
+    }
+    return captions;
+}
+
+} // namespace tarvel::calculator

@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 // The 32 services of the main window's menus.
 namespace tarvel::calculator {
@@ -39,6 +40,8 @@ struct CatalogueEntry {
 };
 
 std::span<const CatalogueEntry> catalogue();
+// Every caption a phase can have: of buildings, of plans and every service's own.
+std::vector<std::string_view> allPhaseCaptions();
 const CatalogueEntry* findEntry(std::string_view menuItem);
 
 // The menu bar: top-level menus with their captions, and every item with the menu (or

@@ -78,19 +78,6 @@ bool isPhaseCaption(const QLabel& label) {
            qobject_cast<const QCheckBox*>(label.buddy());
 }
 
-// Every caption a phase can have, and every title of a service.
-std::vector<std::string_view> phaseCaptions() {
-    std::vector<std::string_view> captions(calculator::kBuildingPhaseCaptions.begin(),
-                                           calculator::kBuildingPhaseCaptions.end());
-    captions.insert(captions.end(), calculator::kPlanPhaseCaptions.begin(),
-                    calculator::kPlanPhaseCaptions.end());
-    for (const calculator::CatalogueEntry& entry : calculator::catalogue()) {
-        for (const calculator::CaptionOverride& o : entry.captions)
-            captions.push_back(o.caption);
-    }
-    return captions;
-}
-
 std::vector<std::string_view> serviceTitles() {
     std::vector<std::string_view> titles;
     for (const calculator::CatalogueEntry& entry : calculator::catalogue())
@@ -103,7 +90,7 @@ std::vector<std::string_view> serviceTitles() {
 void stabiliseLayout(QWidget& window, Ui::FrmGl& ui) {
     window.ensurePolished();
     ui.lblProjekt->setMinimumWidth(widestText(*ui.lblProjekt, serviceTitles()));
-    const int phase = widestText(*ui.lblP1, phaseCaptions());
+    const int phase = widestText(*ui.lblP1, calculator::allPhaseCaptions());
     for (QLabel* caption :
          {ui.lblP1, ui.lblP2, ui.lblP3, ui.lblP4, ui.lblP5, ui.lblP6, ui.lblP7, ui.lblP8})
         caption->setMinimumWidth(phase);

@@ -89,19 +89,6 @@ void installComparisonShortcut() {
     QCoreApplication::instance()->installEventFilter(installed);
 }
 
-// Every caption a phase can have.
-std::vector<std::string_view> phaseCaptions() {
-    std::vector<std::string_view> captions(calculator::kBuildingPhaseCaptions.begin(),
-                                           calculator::kBuildingPhaseCaptions.end());
-    captions.insert(captions.end(), calculator::kPlanPhaseCaptions.begin(),
-                    calculator::kPlanPhaseCaptions.end());
-    for (const calculator::CatalogueEntry& entry : calculator::catalogue()) {
-        for (const calculator::CaptionOverride& o : entry.captions)
-            captions.push_back(o.caption);
-    }
-    return captions;
-}
-
 } // namespace
 
 std::unique_ptr<QWidget> buildFrmUsporedba() {
@@ -130,7 +117,7 @@ std::unique_ptr<QWidget> buildFrmUsporedba() {
                 fm.horizontalAdvance(QStringLiteral("9.999.999,99 – 9.999.999,99")));
     }
     int phase = 0;
-    for (std::string_view caption : phaseCaptions())
+    for (std::string_view caption : calculator::allPhaseCaptions())
         phase = qMax(phase, fm.horizontalAdvance(QString::fromUtf8(
                                 caption.data(), static_cast<qsizetype>(caption.size()))));
     ui.lblFazeNaziv->setMinimumWidth(phase);

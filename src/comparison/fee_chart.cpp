@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "comparison/comparison_table.h"
+#include "engine/tariffs.h"
 #include "forms/number_text.h"
 
 namespace tarvel::comparison {
@@ -136,8 +137,8 @@ std::vector<BandPoint> feeBand(const Pricing& pricing, int category, Range over,
                     return pricing.at(category, v).percent == rate;
                 };
             };
-            const double last = acceptedEdge(rateIs(percent), band.back().value, value);
-            const double first = acceptedEdge(rateIs(fees.percent), value, last);
+            const double last = engine::acceptedEdge(rateIs(percent), band.back().value, value);
+            const double first = engine::acceptedEdge(rateIs(fees.percent), value, last);
             band.push_back(pointAt(pricing, category, last));
             band.push_back(pointAt(pricing, category, first));
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/tariffs.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -164,6 +165,15 @@ std::optional<BaseFees> applyTable(const FeeTable& table, double value, double r
 
 bool hasFeeTable(std::string_view code) {
     return findTable(code) != nullptr;
+}
+
+std::optional<Limits> feeTableLimits(std::string_view code, int category) {
+    const FeeTable* table = findTable(code);
+    if (table == nullptr || category < 1 || category > table->categories) {
+        return std::nullopt;
+    }
+    const Range& own = table->categoryRange[static_cast<size_t>(category - 1)];
+    return Limits{std::max(table->range.lower, own.lower), std::min(table->range.upper, own.upper)};
 }
 
 std::optional<BaseFees> feeTableFees(std::string_view code, double value, double rate,

@@ -48,6 +48,14 @@ bool isPlan(std::string_view code) {
     return findPlan(code) != nullptr;
 }
 
+std::optional<Limits> planLimits(std::string_view code) {
+    const PlanTariff* plan = findPlan(code);
+    if (plan == nullptr) {
+        return std::nullopt;
+    }
+    return Limits{plan->fromUnits, plan->toUnits};
+}
+
 std::optional<BaseFees> planFees(std::string_view code, double units, double kurs) {
     const PlanTariff* plan = findPlan(code);
     if (plan == nullptr || !(units >= plan->fromUnits && units <= plan->toUnits)) {

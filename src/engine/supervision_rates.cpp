@@ -58,6 +58,13 @@ bool isSupervision(std::string_view code) {
     return !bracketsOf(code).empty();
 }
 
+std::optional<double> supervisionLowest(std::string_view code) {
+    if (!isSupervision(code)) {
+        return std::nullopt;
+    }
+    return kLowestW;
+}
+
 std::optional<double> supervisionRate(std::string_view code, double w) {
     if (!(w >= kLowestW)) {
         return std::nullopt;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -35,16 +37,10 @@ const TableRow kTables[] = {
     {"Einst", 10000, 25000000, 3, 6.96, 8.92},    {"Sing", 63000, kNo, 5, 3.86, 4.79},
     {"Ttopl", 63000, 40000000, 5, 0.36, 0.43},    {"Takust", 63000, 40000000, 3, 0.35, 0.39}};
 
-// Lower limits are tried with category I, upper ones with the highest category, neither of
-// which limits that side; a table without a limit prices the common bounds 6300 and 1e8.
 TEST(FeeTables, RangeCategoriesAndChain) {
     for (const TableRow& t : kTables) {
         SCOPED_TRACE(t.code);
         EXPECT_TRUE(hasFeeTable(t.code) && !isPlan(t.code) && !isSupervision(t.code));
-        EXPECT_TRUE(priced(t.code, t.lower.value_or(6300), 1));
-        EXPECT_TRUE(priced(t.code, t.upper.value_or(1e8), t.categories));
-        EXPECT_FALSE(t.lower && priced(t.code, *t.lower - 0.01, 1));
-        EXPECT_FALSE(t.upper && priced(t.code, *t.upper + 0.01, t.categories));
         EXPECT_FALSE(t.categories < 5 && priced(t.code, 1e6, t.categories + 1));
         const auto atOne = feeTableFees(t.code, 370000, 3.7, 1); // V = 1
         ASSERT_TRUE(atOne);
@@ -61,31 +57,47 @@ TEST(FeeTables, RangeCategoriesAndChain) {
     EXPECT_FALSE(hasFeeTable("") || hasFeeTable("APg") || hasFeeTable("Nkonz"));
 }
 
-// A category's own limit: its bound is priced, bound + beyond is not, but is priced in the
-// category `other` of the same table.
-TEST(FeeTables, LimitsOfSingleCategories) {
+// The limits the engine states are exactly where its pricing ends, for every table and
+// category: the bound itself is priced, the next double beyond it is not. The categories with
+// a limit of their own are listed; every other one has the table's range.
+TEST(FeeTables, LimitsAreWherePricingEnds) {
+    constexpr double kOpen = std::numeric_limits<double>::infinity();
     const struct {
         std::string_view code;
         int category;
-        double bound, beyond;
-        int other;
-    } cases[] = {
-        {"Avisoko", 1, 6.3e6, 0.01, 3}, {"Avisoko", 2, 1e7, 0.01, 3},
-        {"Aunutar", 1, 6.3e6, 0.01, 2}, {"Aunutar", 2, 1e7, 0.01, 5},
-        {"GNtunel", 1, 6.3e6, 0.01, 2}, {"GNtunel", 2, 1e7, 0.01, 3},
-        {"GNtunel", 3, 4e7, 0.01, 4},   {"GNhidro", 4, 1e6, -1, 1},
-        {"GNhidro", 5, 1e6, -1, 3},     {"GNhidrogr", 1, 1.6e7, 0.01, 2},
-        {"GNhidrogr", 2, 4e7, 0.01, 3}, {"GNkanal", 1, 1e7, 0.01, 3},
-        {"GNkanal", 2, 1e7, 0.01, 5},   {"GNkanal", 4, 1e5, -0.01, 3},
-        {"GNkanal", 5, 4e5, -0.01, 4},  {"Ttopl", 1, 6.3e6, 0.01, 2},
-        {"Ttopl", 2, 1.6e7, 0.01, 3},
+        double lower, upper;
+    } own[] = {
+        {"Avisoko", 1, 63000, 6.3e6},   {"Avisoko", 2, 63000, 1e7},   {"Aunutar", 1, 63000, 6.3e6},
+        {"Aunutar", 2, 63000, 1e7},     {"GNtunel", 1, 1e5, 6.3e6},   {"GNtunel", 2, 1e5, 1e7},
+        {"GNtunel", 3, 1e5, 4e7},       {"GNhidro", 4, 1e6, 6.3e7},   {"GNhidro", 5, 1e6, 6.3e7},
+        {"GNhidrogr", 1, 25000, 1.6e7}, {"GNhidrogr", 2, 25000, 4e7}, {"GNkanal", 1, 25000, 1e7},
+        {"GNkanal", 2, 25000, 1e7},     {"GNkanal", 4, 1e5, 4e7},     {"GNkanal", 5, 4e5, 4e7},
+        {"Ttopl", 1, 63000, 6.3e6},     {"Ttopl", 2, 63000, 1.6e7},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.code << " category " << c.category);
-        EXPECT_TRUE(priced(c.code, c.bound, c.category));
-        EXPECT_FALSE(priced(c.code, c.bound + c.beyond, c.category));
-        EXPECT_TRUE(priced(c.code, c.bound + c.beyond, c.other));
+    for (const TableRow& t : kTables) {
+        for (int k = 1; k <= 5; ++k) {
+            SCOPED_TRACE(testing::Message() << t.code << " category " << k);
+            const auto limits = feeTableLimits(t.code, k);
+            ASSERT_EQ(limits.has_value(), k <= t.categories);
+            if (!limits)
+                continue;
+            double lower = t.lower.value_or(-kOpen), upper = t.upper.value_or(kOpen);
+            for (const auto& o : own) {
+                if (o.code == t.code && o.category == k)
+                    lower = o.lower, upper = o.upper;
+            }
+            EXPECT_EQ(limits->lower, lower);
+            EXPECT_EQ(limits->upper, upper);
+            for (const double bound : {lower, upper}) {
+                const double beyond = std::nextafter(bound, bound == lower ? -kOpen : kOpen);
+                if (std::isfinite(bound)) {
+                    EXPECT_TRUE(priced(t.code, bound, k)) << bound;
+                    EXPECT_FALSE(priced(t.code, beyond, k)) << bound;
+                }
+            }
+        }
     }
+    EXPECT_FALSE(feeTableLimits("APg", 1) || feeTableLimits("", 1));
 }
 
 TEST(PlanFees, UnitRangeAndRate) {
@@ -98,8 +110,12 @@ TEST(PlanFees, UnitRangeAndRate) {
     for (const auto& p : plans) {
         SCOPED_TRACE(p.code);
         EXPECT_TRUE(isPlan(p.code) && !hasFeeTable(p.code) && !isSupervision(p.code));
+        const auto limits = planLimits(p.code);
+        ASSERT_TRUE(limits);
+        EXPECT_TRUE(limits->lower == p.from && limits->upper == p.to);
         EXPECT_TRUE(planFees(p.code, p.from, 3.7) && planFees(p.code, p.to, 3.7));
-        EXPECT_FALSE(planFees(p.code, p.from - 1, 3.7) || planFees(p.code, p.to + 1, 3.7));
+        EXPECT_FALSE(planFees(p.code, std::nextafter(p.from, 0), 3.7) ||
+                     planFees(p.code, std::nextafter(p.to, 1e9), 3.7));
     }
     const auto base = planFees("APg", 10000, 3.7).value();
     const auto doubled = planFees("APg", 10000, 7.4).value();
@@ -122,6 +138,8 @@ TEST(SupervisionRate, EveryBracketBound) {
     EXPECT_EQ(supervisionRate("Nkonz", 84.9901), 0.4);
     EXPECT_EQ(supervisionRate("Nkonz", 100), 0.4);
     EXPECT_FALSE(supervisionRate("Nnadzor", 0.1099) || supervisionRate("Nkonz", 0.1));
+    EXPECT_TRUE(supervisionLowest("Nnadzor") == 0.11 && supervisionLowest("Nkonz") == 0.11);
+    EXPECT_FALSE(supervisionLowest("APg"));
     EXPECT_TRUE(isSupervision("Nnadzor") && isSupervision("Nkonz") && !isSupervision("APg"));
 }
 

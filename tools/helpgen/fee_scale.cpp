@@ -38,17 +38,6 @@ std::string where(const calculator::CatalogueEntry& entry) {
     return std::string(entry.menuItem) + " (" + std::string(entry.code) + ")";
 }
 
-// The last value that holds between `inside` (holds) and `outside` (does not).
-double boundary(const Holds& holds, double inside, double outside) {
-    for (int i = 0; i < 400; ++i) {
-        const double middle = inside + (outside - inside) / 2;
-        if (middle == inside || middle == outside)
-            break;
-        (holds(middle) ? inside : outside) = middle;
-    }
-    return inside;
-}
-
 // The bound as its shortest decimal: the value that still holds while the next number
 // towards `outside` does not.
 double shortestBound(const Holds& holds, double bound, double outside) {
@@ -60,22 +49,14 @@ double shortestBound(const Holds& holds, double bound, double outside) {
     return bound;
 }
 
-// The range of values that hold around `seed`, searched between kNear and kFar.
-Range rangeAround(const Holds& holds, double seed) {
+// The engine's limits as the pages state them: an infinite side is no limit.
+Range rangeOf(const engine::Limits& limits) {
     Range range;
-    if (!holds(kNear))
-        range.lower = shortestBound(holds, boundary(holds, seed, kNear), kNear);
-    if (!holds(kFar))
-        range.upper = shortestBound(holds, boundary(holds, seed, kFar), kFar);
+    if (std::isfinite(limits.lower))
+        range.lower = limits.lower;
+    if (std::isfinite(limits.upper))
+        range.upper = limits.upper;
     return range;
-}
-
-std::optional<double> firstHolding(const Holds& holds) {
-    for (double x = 1; x < kFar; x *= 1.1) {
-        if (holds(x))
-            return x;
-    }
-    return std::nullopt;
 }
 
 // A value well inside a range that `accepts`: its geometric middle, else the first accepted of
@@ -190,16 +171,13 @@ BuildingScale buildingScale(const calculator::CatalogueEntry& entry) {
 
     BuildingScale scale;
     for (int k = 1; k <= 5; ++k) {
-        const Holds engine = [&](double x) {
-            return engine::feeTableFees(code, x, 1, k).has_value();
-        };
-        const std::optional<double> first = firstHolding(engine);
-        if (!first || !window.window().optK[static_cast<size_t>(k)]->enabled())
+        const std::optional<engine::Limits> limits = engine::feeTableLimits(code, k);
+        if (!limits || !window.window().optK[static_cast<size_t>(k)]->enabled())
             continue;
         const Holds accepts = [&](double x) {
             return window.compute(forms::fmt(x, forms::kMoney), k).accepted;
         };
-        const Range engineRange = rangeAround(engine, *first);
+        const Range engineRange = rangeOf(*limits);
         const std::optional<double> seed = middleOf(engineRange, accepts);
         if (!seed)
             throw std::runtime_error(where(entry) + ": glavni prozor ne računa kategoriju " +
@@ -245,14 +223,11 @@ BuildingScale buildingScale(const calculator::CatalogueEntry& entry) {
 
 PlanScale planScale(const calculator::CatalogueEntry& entry, double startingRate) {
     const std::string code(entry.code);
-    const Holds engine = [&](double u) {
-        return engine::planFees(code, u, startingRate).has_value();
-    };
-    const std::optional<double> seed = firstHolding(engine);
-    if (!seed)
+    const std::optional<engine::Limits> limits = engine::planLimits(code);
+    if (!limits)
         throw std::runtime_error(where(entry) + ": nema raspona");
     PlanScale scale;
-    scale.range = rangeAround(engine, *seed);
+    scale.range = rangeOf(*limits);
     if (!scale.range.lower || !scale.range.upper)
         throw std::runtime_error(where(entry) + ": raspon nije omeđen");
 
@@ -295,11 +270,12 @@ SupervisionScale supervisionScale(const calculator::CatalogueEntry& entry) {
     const Holds priced = [&](double w) {
         return rate(w).has_value();
     };
-    if (priced(0) || !priced(kFar))
+    const std::optional<double> lowest = engine::supervisionLowest(code);
+    if (!lowest || !priced(*lowest) || priced(std::nextafter(*lowest, 0)) || !priced(kFar))
         throw std::runtime_error(where(entry) + ": neočekivani raspon");
 
     SupervisionScale scale;
-    scale.lowestW = shortest(shortestBound(priced, boundary(priced, kFar, 0), 0));
+    scale.lowestW = shortest(*lowest);
     // A bracket narrower than the step would be missed: the step is far finer than any
     // bracket of the tariff, and every step is checked against the brackets found.
     constexpr double kStep = 0.001;
@@ -316,7 +292,7 @@ SupervisionScale supervisionScale(const calculator::CatalogueEntry& entry) {
         const Holds within = [&](double x) {
             return rate(x) == bracket;
         };
-        const double bound = shortestBound(within, boundary(within, previous, w), w);
+        const double bound = shortestBound(within, engine::acceptedEdge(within, previous, w), w);
         scale.brackets.push_back({shortest(bound), shortest(bracket)});
         current = r;
         previous = w;

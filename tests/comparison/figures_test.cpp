@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison's figures against the main window's and the engine's: every row of every
-// service is what the main window shows after the same category click, the limits found from
-// the engine are the tables' own, and the chart's band is the engine's fees.
+// service is what the main window shows after the same category click, an open side of a table
+// ends at the common range, and the chart's band is the engine's fees.
 #include <gtest/gtest.h>
 
 #include <algorithm>

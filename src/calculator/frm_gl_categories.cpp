@@ -10,9 +10,8 @@ void FrmGl::CategoryChosen() {
     txtDodaj->setText("0");
     txtPopust->setText("0");
     tlb1->setEnabled("Odstupminus", false);
-    s.TekstOdstupanja = "";
     s.NapomenaOdabir = "";
-    s.PostotakOdstupanja = 0;
+    ClearDeviations();
     ClearChosenPrices();
     cmdCijena->press();
 }

@@ -31,6 +31,7 @@
 
 #include "system/cp1250.h"
 #include "system/file_writes.h"
+#include "ui/window_stacking.h"
 
 namespace tarvel::ui {
 
@@ -87,22 +88,21 @@ TextEditor* TextEditor::open(const QString& path) {
         auto* editor = qobject_cast<TextEditor*>(widget);
         if (editor && editor->path_ == canonical && editor->isVisible()) {
             editor->reloadIfUnchangedHere();
-            editor->raise();
-            editor->activateWindow();
+            showOverOwner(*editor);
             return editor;
         }
     }
     auto* editor = new TextEditor(canonical);
     QString reason;
     if (!editor->load(&reason)) {
-        tell(QApplication::activeWindow(), QStringLiteral(" Ne može"),
+        tell(ownerWindow(), QStringLiteral(" Ne može"),
              QStringLiteral("Datoteku %1 nije moguće otvoriti. Razlog: %2.")
                  .arg(QFileInfo(canonical).fileName(), reason));
         delete editor;
         return nullptr;
     }
-    editor->show();
-    editor->activateWindow();
+    // Opened from a modal window (the offer composer's check), it is usable above it.
+    showOverOwner(*editor);
     return editor;
 }
 

@@ -128,6 +128,7 @@ void FrmVrijednost::createControls() {
     }
     lblIzbor = label("lblIzbor", "Moj izbor troškova / m2", fraIzbor);
     txtIzbor = box("txtIzbor", fraIzbor);
+    lblIzbor->setBuddy(txtIzbor);
 
     lblM2 = label("lblM2", "Broj bruto kvadratnih m.", nullptr);
     txtM2 = box("txtM2", nullptr);

@@ -282,6 +282,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         button->setAutoDefault(false);
 
     browser_ = new HelpBrowser(this);
+    browser_->setAccessibleName(QStringLiteral("Stranica pomoći"));
     browser_->setObjectName(QStringLiteral("txtStranica"));
 
     auto* buttons = new QHBoxLayout;

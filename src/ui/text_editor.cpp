@@ -140,6 +140,7 @@ TextEditor::TextEditor(const QString& path, QWidget* parent)
     edit_->setObjectName(QStringLiteral("txtTekst"));
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit_->setAccessibleName(QStringLiteral("Tekst datoteke ") + name_);
 
     loadBar_ = new QWidget(central);
     auto* loadLayout = new QHBoxLayout(loadBar_);
@@ -161,8 +162,10 @@ TextEditor::TextEditor(const QString& path, QWidget* parent)
     findBar_ = new QWidget(central);
     auto* findLayout = new QHBoxLayout(findBar_);
     findLayout->setContentsMargins(6, 3, 6, 3);
-    findLayout->addWidget(new QLabel(QStringLiteral("Traži:"), findBar_));
+    auto* findLabel = new QLabel(QStringLiteral("Traži:"), findBar_);
+    findLayout->addWidget(findLabel);
     findText_ = new QLineEdit(findBar_);
+    findLabel->setBuddy(findText_);
     findText_->setObjectName(QStringLiteral("txtTrazi"));
     findLayout->addWidget(findText_, 1);
     auto* next = new QPushButton(QStringLiteral("Traži dalje"), findBar_);

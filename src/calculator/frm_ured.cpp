@@ -32,6 +32,7 @@ FrmUred::FrmUred(Calculator& calculator) : forms::Form(calculator, "frmUred"), c
         label = &add("lbl" + name, ControlKind::Label);
         label->setCaption(caption);
         box = &add("txt" + name, ControlKind::TextBox);
+        label->setBuddy(box);
     };
     field("Naziv", "Naziv ureda:", lblNaziv, txtNaziv);
     field("Adresa", "Adresa:", lblAdresa, txtAdresa);

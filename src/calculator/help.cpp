@@ -161,6 +161,24 @@ void ShowClassicTopic(Calculator& calc, int topic) {
         calc.platform().showClassicHelpTopic(file, topic);
 }
 
+void ApplicationHelpKey(Calculator& calc, int topic) {
+    const std::string file = nameInProgramDirectory(calc, calc.applicationHelpFile);
+    const size_t pagePart = file.find("::");
+    if (pagePart == std::string::npos) {
+        ShowClassicTopic(calc, topic);
+        return;
+    }
+    const std::string html = file.substr(0, pagePart);
+    std::string page = file.substr(pagePart + 2);
+    if (page.starts_with('/'))
+        page.erase(0, 1);
+    if (!HelpFileExists(calc, html)) {
+        MissingHelpMessage(calc.platform());
+        return;
+    }
+    calc.platform().showHtmlHelp(html, page, "Glavni");
+}
+
 void FunctionKeyHelp(Calculator& calc, int key) {
     SharedState& s = calc.state();
     s.PomocDatoteka = key;

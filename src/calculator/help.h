@@ -47,6 +47,11 @@ void SetGuideHelpFile(Calculator& calc, const std::string& page);
 // with that topic, any other document at its start page.
 void ShowClassicTopic(Calculator& calc, int topic);
 
+// F1 in a window that points the application help file at a page of its own (the estimator's
+// and the offer composer's page of the user's guide, "\Upute.chm::/Proracun.htm"): that page
+// with HTML help; with classic help the file at the window's topic, as ShowClassicTopic.
+void ApplicationHelpKey(Calculator& calc, int topic);
+
 // F1 to F6 of the main window with HTML help (key 1 to 6): the document's page, or the
 // message that the document is missing.
 void FunctionKeyHelp(Calculator& calc, int key);

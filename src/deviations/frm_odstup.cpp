@@ -131,8 +131,13 @@ void FrmOdstup::Setup(const DeviationService& service) {
             lbl[static_cast<size_t>(item.row)]->setCaption(std::string(item.caption));
             lbl[static_cast<size_t>(item.row)]->setVisible(true);
         }
-        if (!item.control.empty())
-            find(std::string(item.control))->setVisible(true);
+        if (item.control.empty())
+            continue;
+        forms::Control& input = *find(std::string(item.control));
+        input.setVisible(true);
+        // A box is named by its row's caption.
+        if (item.row > 0 && input.kind() == ControlKind::TextBox)
+            lbl[static_cast<size_t>(item.row)]->setBuddy(&input);
     }
     for (std::string_view sign : service.percentSigns)
         find(std::string(sign))->setVisible(true);

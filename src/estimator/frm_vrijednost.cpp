@@ -9,6 +9,7 @@
 #include "calculator/currency.h"
 #include "calculator/document_command.h"
 #include "calculator/frm_gl.h"
+#include "calculator/help.h"
 #include "calculator/key_filters.h"
 #include "forms/keys.h"
 #include "forms/message_titles.h"
@@ -127,6 +128,7 @@ void FrmVrijednost::createControls() {
     }
     lblIzbor = label("lblIzbor", "Moj izbor troškova / m2", fraIzbor);
     txtIzbor = box("txtIzbor", fraIzbor);
+    lblIzbor->setBuddy(txtIzbor);
 
     lblM2 = label("lblM2", "Broj bruto kvadratnih m.", nullptr);
     txtM2 = box("txtM2", nullptr);
@@ -269,6 +271,12 @@ void FrmVrijednost::tbsVrste_Click(int index) {
 }
 
 void FrmVrijednost::Form_KeyDown(int& keyCode, int shift) {
+    // F1 anywhere in the window: the estimator's page of the user's guide.
+    if (keyCode == forms::keys::F1) {
+        keyCode = 0;
+        calculator::ApplicationHelpKey(calc_, helpContextId);
+        return;
+    }
     if (keyCode != forms::keys::Tab || (shift & forms::keys::CtrlMask) == 0)
         return;
     keyCode = 0;

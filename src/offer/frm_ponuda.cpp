@@ -7,6 +7,7 @@
 #include "calculator/frm_gl.h"
 #include "calculator/help.h"
 #include "estimator/frm_vrijednost.h"
+#include "forms/keys.h"
 #include "forms/number_text.h"
 
 namespace tarvel::offer {
@@ -152,6 +153,19 @@ void FrmPonuda::wireHandlers() {
     cmdDokument->onClick = [this] {
         guarded([&] { cmdDokument_Click(); });
     };
+    keyPreview = true;
+    onKeyDown = [this, before = onKeyDown](int& keyCode, int shift) {
+        guarded([&] { Form_KeyDown(keyCode, shift); });
+        if (keyCode != 0 && before)
+            before(keyCode, shift);
+    };
+}
+
+void FrmPonuda::Form_KeyDown(int& keyCode, int) {
+    if (keyCode != forms::keys::F1)
+        return;
+    keyCode = 0;
+    calculator::ApplicationHelpKey(calc_, helpContextId);
 }
 
 forms::Control& FrmPonuda::valueCell(int row) const {

@@ -42,6 +42,8 @@ public:
     void cmdPonuda_Click();
     void cmdGotovo_Click();
     void cmdDokument_Click();
+    // F1 anywhere in the window: the composer's page of the user's guide.
+    void Form_KeyDown(int& keyCode, int shift);
 
     // Shared routines of the offer.
     void ObnoviPonudu();

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
@@ -163,8 +164,17 @@ void Binder::bind(forms::Control& control, QObject& object) {
         return;
     }
     if (auto* button = qobject_cast<QAbstractButton*>(&object)) {
-        // The model keeps option groups exclusive; Qt must be able to show none selected.
-        button->setAutoExclusive(false);
+        // The model keeps option groups exclusive; Qt must be able to show none selected. An
+        // option button stays auto-exclusive, which is what makes it a radio button to a screen
+        // reader, while a group of its own that is not exclusive keeps Qt from unticking it or
+        // its neighbours.
+        if (qobject_cast<QRadioButton*>(button)) {
+            auto* own = new QButtonGroup(button);
+            own->setExclusive(false);
+            own->addButton(button);
+        } else {
+            button->setAutoExclusive(false);
+        }
         connect(button, &QAbstractButton::clicked, this,
                 [this, c] { dispatch([this, c] { form_->userClick(*c); }); });
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/help_window.h"
 
-#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPointer>
@@ -15,9 +15,9 @@
 #include <QStringDecoder>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "system/cp1250.h"
+#include "ui/window_stacking.h"
 
 namespace tarvel::ui {
 
@@ -256,17 +256,9 @@ HelpWindow* HelpWindow::showPage(const QString& file, const QString& page) {
     QPointer<HelpWindow>& window = theWindow();
     if (!window)
         window = new HelpWindow;
-    // A modal window of the program blocks every other window but its own: the help asked for
-    // from a modal dialog must stay usable while the dialog is open.
-    QWidget* modal = QApplication::activeModalWidget();
-    window->winId();
-    if (QWindow* handle = window->windowHandle())
-        handle->setTransientParent(modal && modal != window ? modal->window()->windowHandle()
-                                                            : nullptr);
     window->openPage(file, page);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    // The help asked for from a modal dialog stays usable while the dialog is open.
+    showOverOwner(*window);
     return window;
 }
 
@@ -290,6 +282,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         button->setAutoDefault(false);
 
     browser_ = new HelpBrowser(this);
+    browser_->setAccessibleName(QStringLiteral("Stranica pomoći"));
     browser_->setObjectName(QStringLiteral("txtStranica"));
 
     auto* buttons = new QHBoxLayout;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/print_rendering.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QPainter>
@@ -12,6 +11,7 @@
 #endif
 
 #include "ui/print_progress.h"
+#include "ui/window_stacking.h"
 
 namespace tarvel::ui {
 
@@ -96,7 +96,7 @@ std::optional<std::string> renderOn(QPrinter& printer, const forms::PrintRender&
     if (!painter.begin(&printer))
         return std::string("Pisač se ne može pokrenuti.");
     try {
-        PrintProgress progress(QApplication::activeWindow());
+        PrintProgress progress(ownerWindow());
         PrinterSurface surface(printer, painter, progress);
         surface.countAndDraw(render);
     } catch (const PrintCancelled&) {

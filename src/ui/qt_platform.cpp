@@ -38,6 +38,7 @@
 #include "tarvel_version.h"
 #include "ui/help_window.h"
 #include "ui/text_editor.h"
+#include "ui/window_stacking.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
@@ -50,9 +51,10 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-// The window a dialog belongs to: the active one, else none.
+// The window a dialog belongs to, above which it stays: the modal window that is open, else
+// the active one, else none.
 QWidget* dialogParent() {
-    return QApplication::activeWindow();
+    return ownerWindow();
 }
 
 // A help or data file named by the models ("\Tarvel.chm") in the program directory.

@@ -31,6 +31,7 @@
 
 #include "system/cp1250.h"
 #include "system/file_writes.h"
+#include "ui/window_stacking.h"
 
 namespace tarvel::ui {
 
@@ -87,22 +88,21 @@ TextEditor* TextEditor::open(const QString& path) {
         auto* editor = qobject_cast<TextEditor*>(widget);
         if (editor && editor->path_ == canonical && editor->isVisible()) {
             editor->reloadIfUnchangedHere();
-            editor->raise();
-            editor->activateWindow();
+            showOverOwner(*editor);
             return editor;
         }
     }
     auto* editor = new TextEditor(canonical);
     QString reason;
     if (!editor->load(&reason)) {
-        tell(QApplication::activeWindow(), QStringLiteral(" Ne može"),
+        tell(ownerWindow(), QStringLiteral(" Ne može"),
              QStringLiteral("Datoteku %1 nije moguće otvoriti. Razlog: %2.")
                  .arg(QFileInfo(canonical).fileName(), reason));
         delete editor;
         return nullptr;
     }
-    editor->show();
-    editor->activateWindow();
+    // Opened from a modal window (the offer composer's check), it is usable above it.
+    showOverOwner(*editor);
     return editor;
 }
 
@@ -140,6 +140,7 @@ TextEditor::TextEditor(const QString& path, QWidget* parent)
     edit_->setObjectName(QStringLiteral("txtTekst"));
     edit_->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit_->setAccessibleName(QStringLiteral("Tekst datoteke ") + name_);
 
     loadBar_ = new QWidget(central);
     auto* loadLayout = new QHBoxLayout(loadBar_);
@@ -161,8 +162,10 @@ TextEditor::TextEditor(const QString& path, QWidget* parent)
     findBar_ = new QWidget(central);
     auto* findLayout = new QHBoxLayout(findBar_);
     findLayout->setContentsMargins(6, 3, 6, 3);
-    findLayout->addWidget(new QLabel(QStringLiteral("Traži:"), findBar_));
+    auto* findLabel = new QLabel(QStringLiteral("Traži:"), findBar_);
+    findLayout->addWidget(findLabel);
     findText_ = new QLineEdit(findBar_);
+    findLabel->setBuddy(findText_);
     findText_->setObjectName(QStringLiteral("txtTrazi"));
     findLayout->addWidget(findText_, 1);
     auto* next = new QPushButton(QStringLiteral("Traži dalje"), findBar_);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader hears: every widget of every window that can take the focus has a
-// name of its own, taken from what it shows, and labels belong to their boxes.
+// name of its own, taken from what it shows, and labels belong to their boxes; option buttons
+// are radio buttons and check boxes check boxes.
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <functional>
@@ -13,14 +17,22 @@
 #include "calculator/calculator.h"
 #include "calculator/catalogue.h"
 #include "calculator/frm_gl.h"
+#include "comparison/frm_usporedba.h"
+#include "deviations/deviation_catalogue.h"
+#include "deviations/frm_odstup.h"
+#include "forms/number_text.h"
 #include "program/program.h"
 #include "test_platform.h"
 #include "ui/binder.h"
 #include "ui/calculator_windows.h"
+#include "ui/comparison_windows.h"
 #include "ui/deviation_windows.h"
 #include "ui/dialog_windows.h"
 #include "ui/estimator_windows.h"
+#include "ui/help_window.h"
 #include "ui/offer_windows.h"
+#include "ui/office_window.h"
+#include "ui/text_editor.h"
 #include "ui/windows.h"
 
 namespace tarvel::ui {
@@ -32,7 +44,7 @@ QString accessibleName(QWidget& w) {
 }
 
 // Every widget on view in the window that the user can put the focus on has a non-empty name
-// that no other such widget has.
+// that no other such widget has, and option buttons and check boxes say what they are.
 void expectNamedFocusableWidgets(QWidget& window, const std::string& where) {
     SCOPED_TRACE(where);
     QHash<QString, QString> owners;
@@ -42,7 +54,13 @@ void expectNamedFocusableWidgets(QWidget& window, const std::string& where) {
             continue;
         ++focusable;
         const QString who = w->objectName() + " (" + w->metaObject()->className() + ")";
-        const QString name = accessibleName(*w).trimmed();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(iface, nullptr) << who.toStdString();
+        const QAccessible::Role role = qobject_cast<QRadioButton*>(w) ? QAccessible::RadioButton
+                                       : qobject_cast<QCheckBox*>(w)  ? QAccessible::CheckBox
+                                                                      : iface->role();
+        EXPECT_EQ(iface->role(), role) << who.toStdString();
+        const QString name = iface->text(QAccessible::Name).trimmed();
         EXPECT_FALSE(name.isEmpty()) << who.toStdString() << " has no accessible name";
         if (name.isEmpty())
             continue;
@@ -52,6 +70,16 @@ void expectNamedFocusableWidgets(QWidget& window, const std::string& where) {
         owners.insert(name, who);
     }
     EXPECT_GT(focusable, 0);
+}
+
+using Names = std::vector<std::pair<const char*, const char*>>;
+
+void expectNames(QWidget& window, const Names& expected) {
+    for (const auto& [widget, name] : expected) {
+        auto* w = window.findChild<QWidget*>(QString::fromLatin1(widget));
+        ASSERT_NE(w, nullptr) << widget;
+        EXPECT_EQ(accessibleName(*w).toStdString(), name) << widget;
+    }
 }
 
 class AccessibilityTest : public ::testing::Test {
@@ -72,12 +100,14 @@ protected:
     }
 
     // The window's widgets bound to its model and showing it, as the program shows them.
-    void check(const std::string& name, const std::function<std::unique_ptr<QWidget>()>& build) {
+    void check(const std::string& name, const std::function<std::unique_ptr<QWidget>()>& build,
+               const Names& expected = {}) {
         forms::Form& form = calculator_.load(name);
         const std::unique_ptr<QWidget> window = build();
         auto* binder = new Binder(form, *window, windows_);
         binder->refresh();
         expectNamedFocusableWidgets(*window, name);
+        expectNames(*window, expected);
         binder->detach();
     }
 
@@ -88,32 +118,67 @@ protected:
 };
 
 TEST_F(AccessibilityTest, MainWindowBeforeAndAfterAServiceIsPriced) {
-    check("frmGl", buildFrmGl);
+    check("frmGl", buildFrmGlWithDocument);
     computeExample();
-    check("frmGl", buildFrmGl);
+    check("frmGl", buildFrmGlWithDocument);
     // A plan service, with other phase captions and some phases hidden.
     calculator_.frmGl().ApplyEntry(*calculator::findEntry("mnuAPp"));
-    check("frmGl", buildFrmGl);
+    check("frmGl", buildFrmGlWithDocument);
 }
 
-TEST_F(AccessibilityTest, EveryDialogNamesItsControls) {
+TEST_F(AccessibilityTest, EveryWindowNamesItsControls) {
     computeExample();
-    const std::pair<const char*, std::function<std::unique_ptr<QWidget>()>> dialogs[] = {
-        {"frmCijena", buildFrmCijena},
-        {"frmKurs", buildFrmKurs},
-        {"frmStopa", buildFrmStopa},
-        {"frmAbout", buildFrmAbout},
-        {"frmPopust", buildFrmPopust},
-        {"frmVrijednost", buildFrmVrijednost},
-        {"frmIspis", buildFrmIspis},
-        {"frmPonuda", buildFrmPonuda},
+    // The deviations and the comparison of the service, filled as the program fills them.
+    static_cast<deviations::FrmOdstup&>(calculator_.load("frmOdstup"))
+        .Setup(*deviations::findDeviations(calculator_.state().Usluga));
+    const auto inputs = comparison::readMainWindow(calculator_.frmGl());
+    ASSERT_TRUE(inputs);
+    static_cast<comparison::FrmUsporedba&>(calculator_.load("frmUsporedba"))
+        .Setup(*inputs, forms::num(inputs->valueText));
+
+    const std::tuple<const char*, std::function<std::unique_ptr<QWidget>()>, Names> windows[] = {
+        {"frmGl",
+         buildFrmGlWithDocument,
+         {{"optK1", "Stupanj složenosti I"}, {"chkF1", "1. Provjera zadatka"}}},
+        {"frmCijena", buildFrmCijena, {}},
+        {"frmKurs", buildFrmKurs, {}},
+        {"frmStopa", buildFrmStopa, {}},
+        {"frmAbout", buildFrmAbout, {}},
+        {"frmPopust", buildFrmPopust, {{"txtPopust", "Popust na ukupnu cijenu usluge"}}},
+        {"frmVrijednost",
+         buildFrmVrijednost,
+         {{"opt1(0)", "Najniži"},
+          {"opt1(2)", "Najviši"},
+          {"txtIzbor", "Moj izbor troškova / m2"},
+          {"txtGp(0)", "310  Građevna jama"}}},
+        {"frmIspis",
+         buildFrmIspis,
+         {{"opt(0)", "Ispiši ponudu"}, {"opt(2)", "Ispiši proračunsku vrijednost"}}},
+        {"frmPonuda", buildFrmPonuda, {{"cmdPonuda", "Provjera ponude"}}},
+        {"frmUred", buildFrmUred, {{"txtNaziv", "Naziv ureda:"}, {"txtOIB", "OIB:"}}},
+        {"frmUsporedba", buildFrmUsporedba, {{"cmdKat(1)", "II"}}},
         {"frmOdstup",
-         [this] {
-             return buildFrmOdstup(calculator_.loaded("frmOdstup"));
-         }},
+         [this] { return buildFrmOdstup(calculator_.loaded("frmOdstup")); },
+         {{"txt1", calculator_.loaded("frmOdstup")->find("lbl1")->caption().c_str()}}},
     };
-    for (const auto& [name, build] : dialogs)
-        check(name, build);
+    for (const auto& [name, build, expected] : windows)
+        check(name, build, expected);
+}
+
+// The program's own windows beside the models': the text editor and the help window.
+TEST_F(AccessibilityTest, EditorAndHelpWindowNameTheirControls) {
+    const QString file = directory_.filePath(QStringLiteral("Ponuda.txt"));
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write("   Poslovna zgrada\r\n");
+    out.close();
+    TextEditor editor(file);
+    editor.findChild<QWidget*>(QStringLiteral("txtTrazi"))->parentWidget()->show();
+    expectNamedFocusableWidgets(editor, "editor");
+    expectNames(editor, {{"txtTekst", "Tekst datoteke Ponuda.txt"}, {"txtTrazi", "Traži:"}});
+    HelpWindow help;
+    expectNamedFocusableWidgets(help, "help");
+    expectNames(help, {{"txtStranica", "Stranica pomoći"}});
 }
 
 TEST_F(AccessibilityTest, MainWindowNamesFollowWhatTheWidgetsShow) {

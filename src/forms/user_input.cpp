@@ -217,6 +217,10 @@ void Form::pressKey(Control* target, int keyCode, int shift) {
         onKeyDown(code, shift);
     if (code != 0 && target && target->onKeyDown)
         target->onKeyDown(code, shift);
+    // A key whose key down closed or hid the window (a shortcut's command) has nothing left
+    // to reach.
+    if (!shown_)
+        return;
     if (code != 0 && keys::opensContextMenu(code, shift)) {
         openContextMenu(focused_);
         return;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -180,8 +181,12 @@ public:
         }
         for (QAction* action : popup->actions()) {
             if (action->text().toStdString() == caption && action->isEnabled()) {
+                QPointer<QWidget> owner =
+                    popup->parentWidget() ? popup->parentWidget()->window() : nullptr;
                 action->trigger();
                 finish();
+                windows_.sync();
+                reactivate(owner);
                 return;
             }
         }
@@ -347,10 +352,23 @@ private:
         QWidget* popup = QApplication::activePopupWidget();
         if (!popup)
             return false;
+        QPointer<QWidget> owner = popup->parentWidget() ? popup->parentWidget()->window() : nullptr;
         popup->close();
         QCoreApplication::processEvents();
         windows_.rethrowPending();
+        reactivate(owner);
         return true;
+    }
+
+    // The window under a pop-up menu is active again once the menu is gone (the offscreen
+    // platform does not give the activation back by itself).
+    static void reactivate(QWidget* window) {
+        if (!window || !window->isVisible() || QApplication::activePopupWidget() ||
+            QApplication::activeWindow() == window)
+            return;
+        window->activateWindow();
+        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            fail("window " + window->objectName().toStdString() + " does not become active again");
     }
 
     // After it: a failure inside the models' handlers is the step's failure.

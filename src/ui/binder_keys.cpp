@@ -102,7 +102,10 @@ bool Binder::keyPress(Binding* b, QKeyEvent& event) {
     }
     const int shift = modelShift(event.modifiers());
     if (const auto code = modelKeyCode(event.key(), event.modifiers())) {
-        if (box || (c && form_->focused() == c))
+        // A letter held with Ctrl is a shortcut of the window: it goes where the model's focus
+        // is and never moves it, whichever widget Qt gave it to.
+        const bool shortcut = *code >= forms::keys::A && *code <= forms::keys::Z;
+        if (!shortcut && (box || (c && form_->focused() == c)))
             dispatch([this, c, code, shift] { form_->userKey(*c, *code, shift); });
         else
             dispatch([this, code, shift] { form_->userKeyHere(*code, shift); });

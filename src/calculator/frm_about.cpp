@@ -32,6 +32,7 @@ FrmAbout::FrmAbout(Calculator& calculator)
     lblLink->setToolTip("Otvori u pregledniku");
     cmdOK = &add("cmdOK", ControlKind::CommandButton);
     cmdOK->setCaption("&Izlaz");
+    setDialogKeys(cmdOK);
 
     lblEmail->onClick = [this] {
         lblEmail_Click();

@@ -35,6 +35,7 @@ FrmCijena::FrmCijena(Calculator& calculator)
     lblUpis->setBuddy(txtCijena);
     cmdIzlaz = &add("cmdIzlaz", ControlKind::CommandButton);
     cmdIzlaz->setCaption("&Cijene faza");
+    setDialogKeys(cmdIzlaz);
 
     txtCijena->onKeyPress = [this](int keyAscii) {
         return txtCijena_KeyPress(keyAscii);

@@ -33,6 +33,7 @@ class Calculator;
 //   frm_gl_help.cpp         the help menu and the function keys
 //   frm_gl_offer.cpp        the hand-over between the offer composer and the main window
 //   frm_gl_document.cpp     the client document ("Dokument", mnuDokument, F7) and mnuUred
+//   frm_gl_keys.cpp         the toolbar's shortcut keys and the context menus of the rows
 class FrmGl : public forms::Form {
 public:
     explicit FrmGl(Calculator& calculator);
@@ -126,6 +127,9 @@ public:
     void mnuUred_Click();
     void Form_KeyPress(int keyAscii);
     void Form_KeyDown(int& keyCode, int shift);
+    // A phase row's context menu (its check box, caption or amounts), and the totals' after
+    // it; the totals' alone from anywhere else.
+    std::vector<forms::ContextMenuItem> contextMenuOf(forms::Control* at) override;
     void OpenServiceMenu(const std::string& menu);
 
     // Controls.

@@ -66,37 +66,41 @@ void FrmGl::createMenus() {
 void FrmGl::createToolbar() {
     tlb1 = &addToolbar("tlb1");
     auto& t = *tlb1;
-    t.addButton("Cijena", "Cijena usluge");
+    // Every command has a key that runs it from anywhere in the window, also from a box: the
+    // universal ones where they exist (Ctrl+S, Ctrl+P, Ctrl+Q), F9 to compute, and otherwise
+    // Ctrl+Shift with a letter of its Croatian word.
+    t.addButton("Cijena", "Cijena usluge", "F9");
     t.addSeparator();
-    t.addButton("KN", "Kune");
-    t.addButton("DM", "Euro / Valuta");
-    t.addButton("EUR", "Euro");
-    t.addButton("Kurs", "Novi tečaj");
+    t.addButton("KN", "Kune", "Ctrl+Shift+K");
+    t.addButton("DM", "Euro / Valuta", "Ctrl+Shift+D");
+    t.addButton("EUR", "Euro", "Ctrl+Shift+E");
+    t.addButton("Kurs", "Novi tečaj", "Ctrl+Shift+T");
     t.addSeparator();
-    t.addButton("Min", "Minimalna cijena faza");
-    t.addButton("Max", "Maksimalna cijena faza");
-    t.addButton("Odabir", "Željena cijena");
-    t.addButton("Usporedba", "Usporedba cijena (Ctrl+U)");
+    t.addButton("Min", "Minimalna cijena faza", "Ctrl+Shift+N");
+    t.addButton("Max", "Maksimalna cijena faza", "Ctrl+Shift+M");
+    t.addButton("Odabir", "Željena cijena", "Ctrl+Shift+C");
+    t.addButton("Usporedba", "Usporedba cijena", "Ctrl+U");
     t.addSeparator();
-    t.addButton("Pohrani", "Pohrani izračun");
-    t.addButton("Note", "Pregled izračuna");
-    t.addButton("Ispis", "Ispis");
+    t.addButton("Pohrani", "Pohrani izračun", "Ctrl+S");
+    t.addButton("Note", "Pregled izračuna", "Ctrl+Shift+I");
+    t.addButton("Ispis", "Ispis", "Ctrl+P");
     t.addSeparator();
-    t.addButton("Odstup", "Odstupanja - dodatci");
-    t.addButton("Odstupminus", "Popust");
+    t.addButton("Odstup", "Odstupanja - dodatci", "Ctrl+Shift+O");
+    t.addButton("Odstupminus", "Popust", "Ctrl+Shift+P");
     t.addSeparator();
-    t.addButton("Vrijednost", "Vrijednost građevine");
-    t.addButton("Ponuda", "Ponuda");
-    t.addButton("Pvidi", "Pregled ponude");
+    t.addButton("Vrijednost", "Vrijednost građevine", "Ctrl+Shift+V");
+    t.addButton("Ponuda", "Ponuda", "F8");
+    t.addButton("Pvidi", "Pregled ponude", "Shift+F8");
     // The client document takes the place that was left free before "Ponisti".
     t.addButton("Dokument", documentToolTip("F7"));
-    t.addButton("Ponisti", "Poništi sve");
+    t.setShortcut("Dokument", "F7");
+    t.addButton("Ponisti", "Poništi sve", "Ctrl+Shift+B");
     t.addSeparator();
-    t.addButton("Ptarvel", "Pravilnik o cijenama");
-    t.addButton("Ptroskovi", "Troškovi u visokogradnji");
-    t.addButton("Pupute", "Upute za korištenje");
+    t.addButton("Ptarvel", "Pravilnik o cijenama", "Ctrl+Shift+R");
+    t.addButton("Ptroskovi", "Troškovi u visokogradnji", "Ctrl+Shift+G");
+    t.addButton("Pupute", "Upute za korištenje", "Ctrl+Shift+H");
     t.addPlaceholder();
-    t.addButton("Izlaz", "Izlaz");
+    t.addButton("Izlaz", "Izlaz", "Ctrl+Q");
     // Commands that need a service, a result or a chosen price start off.
     t.enable({"KN", "DM", "EUR", "Pohrani", "Odstupminus", "Ponuda", "Usporedba"}, false);
     t.onButtonClick = [this](const std::string& key) {

@@ -4,18 +4,11 @@
 #include "calculator/calculator.h"
 #include "calculator/document_command.h"
 #include "calculator/frm_gl.h"
-#include "forms/keys.h"
 #include "forms/message_titles.h"
 #include "forms/number_text.h"
 #include "records/calculation_document.h"
 
 namespace tarvel::calculator {
-
-namespace {
-
-constexpr int kDocumentKey = forms::keys::F1 + 6; // F7
-
-} // namespace
 
 // The menu bar has no room for another menu: the items join the office's other settings in
 // the help menu, after the tax rate.
@@ -33,13 +26,6 @@ void FrmGl::createDocumentMenu() {
     find("mnuUred")->onClick = [this] {
         guarded([&] { mnuUred_Click(); });
     };
-}
-
-void FrmGl::Form_KeyDown(int& keyCode, int shift) {
-    if (keyCode != kDocumentKey || shift != 0)
-        return;
-    keyCode = 0;
-    CommandDokument();
 }
 
 void FrmGl::CommandDokument() {

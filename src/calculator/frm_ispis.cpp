@@ -69,6 +69,7 @@ FrmIspis::FrmIspis(Calculator& calculator)
     cmdPDF = button("cmdPDF", "P&DF");
     cmdPDF->setToolTip("Spremi stranice kao PDF datoteku");
     cmdOdustajem = button("cmdOdustajem", "Odustajem");
+    setDialogKeys(cmdOK);
 
     for (size_t i = 0; i < opt.size(); ++i)
         opt[i]->onGotFocus = [this, i] {

@@ -17,6 +17,7 @@ FrmKurs::FrmKurs(Calculator& calculator) : forms::Form(calculator, "frmKurs"), c
     txtUnesiKurs = &add("txtUnesiKurs", ControlKind::TextBox);
     cmdUnesi = &add("cmdUnesi", ControlKind::CommandButton);
     cmdUnesi->setCaption("Unesi");
+    setDialogKeys(cmdUnesi);
 
     txtUnesiKurs->onKeyPress = [this](int keyAscii) {
         return txtUnesiKurs_KeyPress(keyAscii);

@@ -30,6 +30,7 @@ FrmPopust::FrmPopust(Calculator& calculator)
     lblMax = label("lblMax", "");
     cmdIzlaz = &add("cmdIzlaz", ControlKind::CommandButton);
     cmdIzlaz->setCaption("Ne trebam");
+    setDialogKeys(cmdIzlaz);
 
     txtPopust->onKeyPress = [this](int keyAscii) {
         return FilterDigitKey(platform(), keyAscii);

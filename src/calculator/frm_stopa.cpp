@@ -25,6 +25,7 @@ FrmStopa::FrmStopa(Calculator& calculator)
     Label1 = label("Label1", "%");
     cmdUnesi = &add("cmdUnesi", ControlKind::CommandButton);
     cmdUnesi->setCaption("&Unesi");
+    setDialogKeys(cmdUnesi);
 
     txtStopa->onKeyPress = [this](int keyAscii) {
         return txtStopa_KeyPress(keyAscii);

@@ -48,6 +48,7 @@ FrmUred::FrmUred(Calculator& calculator) : forms::Form(calculator, "frmUred"), c
     cmdSpremi->setCaption("&Spremi");
     cmdOdustajem = &add("cmdOdustajem", ControlKind::CommandButton);
     cmdOdustajem->setCaption("Od&ustajem");
+    setDialogKeys(cmdSpremi);
 
     txtOIB->onKeyPress = [this](int keyAscii) {
         return txtOIB_KeyPress(keyAscii);

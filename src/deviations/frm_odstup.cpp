@@ -57,6 +57,7 @@ FrmOdstup::FrmOdstup(calculator::Calculator& calculator)
     cmdIzlaz->setCaption(kUntouched);
     cmdPomoc = &add("cmdPomoc", ControlKind::CommandButton, Frame1);
     cmdPomoc->setCaption("Pomoć");
+    setDialogKeys(cmdIzlaz);
 
     for (int i = 1; i <= 3; ++i) {
         txt[i]->onChange = [this] {

@@ -152,6 +152,7 @@ void FrmVrijednost::createControls() {
     cmdIspis = button("cmdIspis", "Ispis ove PV");
     cmdIspis->setEnabled(false);
     cmdDokument = button("cmdDokument", "&Dokument");
+    setDialogKeys(cmdGotovo);
     cmdDokument->setToolTip(calculator::documentToolTip("Alt+D"));
     cmdDokument->setEnabled(false);
 }
@@ -283,6 +284,23 @@ void FrmVrijednost::Form_KeyDown(int& keyCode, int shift) {
     const int step = (shift & forms::keys::ShiftMask) ? kBuildingTypeCount - 1 : 1;
     selectTab((selectedTab() + step) % kBuildingTypeCount);
     SelectType();
+}
+
+std::vector<forms::ContextMenuItem> FrmVrijednost::contextMenuOf(forms::Control* at) {
+    std::vector<forms::ContextMenuItem> items;
+    for (size_t i = 0; i < txtGp.size(); ++i) {
+        if (at == lblG[i] || at == txtGp[i] || at == lblGr[i])
+            items.push_back({"Promijeni udio", txtGp[i]});
+    }
+    for (size_t i = 0; i < txtIp.size(); ++i) {
+        if (at == lblI[i] || at == txtIp[i] || at == lblIr[i]) {
+            items.push_back({"Prenesi vrijednost grupe", lblIr[i]});
+            items.push_back({"Promijeni udio", txtIp[i]});
+        }
+    }
+    if (at == lblT || at == txtKurs)
+        items.push_back({"Promijeni tečaj", txtKurs});
+    return items;
 }
 
 void FrmVrijednost::SelectType() {

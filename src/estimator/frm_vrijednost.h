@@ -30,6 +30,9 @@ public:
     // The cost model's operations, named after the events that run them.
     void tbsVrste_Click(int tab);
     void Form_KeyDown(int& keyCode, int shift);
+    // A group's row (its caption, share or amount): its share, and an installation group's
+    // amount to take over; the rate box's caption or box: the rate.
+    std::vector<forms::ContextMenuItem> contextMenuOf(forms::Control* at) override;
     void SelectType();
     void FillType(int type);
     void ClearResults();

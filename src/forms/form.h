@@ -15,6 +15,13 @@ namespace tarvel::forms {
 
 class Application;
 
+// A choice of a window's context menu: choosing it double-clicks its target, so the menu is
+// the keyboard's way to what a double click does.
+struct ContextMenuItem {
+    std::string caption;
+    Control* target = nullptr;
+};
+
 // A window model: its controls by name, its focus, whether it is shown and how.
 class Form {
 public:
@@ -68,6 +75,21 @@ public:
     std::function<void(int& keyCode, int shift)> onKeyUp;
     std::function<int(int keyAscii)> onKeyPress;
 
+    // The keys of a dialog: Enter presses the focused command button, or else the default
+    // button, as a click does; Escape does what the close box does. A handler that gives
+    // either key a meaning of its own sets the key code to 0 in its key down.
+    void setDialogKeys(Control* defaultButton);
+    Control* defaultButton() const { return defaultButton_; }
+
+    // The context menu of a control (nullptr: of the window), the items a user could choose
+    // now; the Menu key and Shift+F10 open the focused control's, a right click the clicked
+    // control's. Any other action of the user closes an open menu, Escape alone included.
+    virtual std::vector<ContextMenuItem> contextMenuOf(Control* at);
+    const std::vector<ContextMenuItem>& contextMenu() const { return contextMenu_; }
+    // Counts the menus opened, for a view to see that a new one opened.
+    int contextMenuSerial() const { return contextMenuSerial_; }
+    void closeContextMenu() { contextMenu_.clear(); }
+
     // Load and unload handlers of the concrete window.
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
@@ -92,6 +114,10 @@ public:
     // opened); userClick on an item does both, as a user must.
     void userChooseMenuItem(Control& item);
     void userClose();
+    // Opens the context menu of a control (nullptr: of the focused control).
+    void userContextMenu(Control* at);
+    // Chooses an item of the open context menu by its caption.
+    void userChooseContextItem(const std::string& caption);
     // Throws UserActionError when the user could not reach the control now.
     void requireReachable(const Control& control) const;
     // The same as a question.
@@ -101,6 +127,8 @@ private:
     void typeCharacter(Control& box, char32_t c);
     void pressKey(Control* target, int keyCode, int shift);
     void openMenuPath(Control& item);
+    void openContextMenu(Control* at);
+    bool dialogKey(int code, int shift);
 
     Application& app_;
     std::string name_;
@@ -112,6 +140,10 @@ private:
     long focusMoves_ = 0;
     bool shown_ = false;
     bool modal_ = false;
+    bool dialogKeys_ = false;
+    Control* defaultButton_ = nullptr;
+    std::vector<ContextMenuItem> contextMenu_;
+    int contextMenuSerial_ = 0;
 };
 
 class UserActionError : public std::runtime_error {

@@ -1,24 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/toolbar.h"
 
+#include <stdexcept>
+
 namespace tarvel::forms {
 
 Toolbar::Toolbar(Form& form, std::string name, Control* container)
     : Control(form, std::move(name), ControlKind::Toolbar, container) {}
 
-void Toolbar::addButton(const std::string& key, const std::string& toolTip) {
+void Toolbar::addButton(const std::string& key, const std::string& toolTip,
+                        const std::string& shortcut) {
     buttons_.push_back(
-        {static_cast<int>(buttons_.size()) + 1, key, toolTip, ToolbarItemKind::Button, true});
+        {static_cast<int>(buttons_.size()) + 1, key, toolTip, ToolbarItemKind::Button, true, {}});
+    if (!shortcut.empty()) {
+        setShortcut(key, shortcut);
+        buttons_.back().toolTip += " (" + shortcut + ")";
+    }
+}
+
+void Toolbar::setShortcut(const std::string& key, const std::string& shortcut) {
+    const auto stroke = keys::parseKey(shortcut);
+    ToolbarButton* b = button(key);
+    if (!stroke || !b || buttonOfShortcut(stroke->code, stroke->shift))
+        throw std::logic_error("toolbar shortcut " + shortcut + " for " + key);
+    b->shortcut = *stroke;
+}
+
+const ToolbarButton* Toolbar::buttonOfShortcut(int keyCode, int shift) const {
+    for (const auto& b : buttons_) {
+        if (b.kind == ToolbarItemKind::Button && b.shortcut.code == keyCode &&
+            b.shortcut.shift == shift && keyCode != 0)
+            return &b;
+    }
+    return nullptr;
 }
 
 void Toolbar::addSeparator() {
     buttons_.push_back(
-        {static_cast<int>(buttons_.size()) + 1, "", "", ToolbarItemKind::Separator, true});
+        {static_cast<int>(buttons_.size()) + 1, "", "", ToolbarItemKind::Separator, true, {}});
 }
 
 void Toolbar::addPlaceholder() {
     buttons_.push_back(
-        {static_cast<int>(buttons_.size()) + 1, "", "", ToolbarItemKind::Placeholder, true});
+        {static_cast<int>(buttons_.size()) + 1, "", "", ToolbarItemKind::Placeholder, true, {}});
 }
 
 ToolbarButton* Toolbar::button(const std::string& key) {

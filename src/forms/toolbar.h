@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "forms/keys.h"
 
 namespace tarvel::forms {
 
@@ -17,6 +18,8 @@ struct ToolbarButton {
     std::string toolTip;
     ToolbarItemKind kind = ToolbarItemKind::Button;
     bool enabled = true;
+    // The key that runs the command from anywhere in the window; no code when there is none.
+    keys::KeyStroke shortcut;
 };
 
 // A toolbar: buttons addressed by position and by key, each enabled on its own.
@@ -25,7 +28,11 @@ public:
     Toolbar(Form& form, std::string name, Control* container);
     using Control::setEnabled;
 
-    void addButton(const std::string& key, const std::string& toolTip);
+    // A button; with a shortcut ("Ctrl+Shift+K") its tooltip names the key: "Kune (Ctrl+Shift+K)".
+    void addButton(const std::string& key, const std::string& toolTip,
+                   const std::string& shortcut = "");
+    // Gives a button the key whose name its tooltip shows already.
+    void setShortcut(const std::string& key, const std::string& shortcut);
     void addSeparator();
     void addPlaceholder();
 
@@ -40,6 +47,9 @@ public:
     static constexpr int kFlatStyle = 2048;
     int style() const { return style_; }
     void setStyle(int style) { style_ = style; }
+
+    // The button whose shortcut the key is, or nullptr.
+    const ToolbarButton* buttonOfShortcut(int keyCode, int shift) const;
 
     // Runs the command of a button, as a click on it.
     void click(const std::string& key);

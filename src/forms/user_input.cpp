@@ -68,12 +68,14 @@ void Form::openMenuPath(Control& item) {
 }
 
 void Form::userChooseMenuItem(Control& item) {
+    closeContextMenu();
     requireReachable(item);
     if (item.onClick)
         item.onClick();
 }
 
 void Form::userClick(Control& control) {
+    closeContextMenu();
     requireReachable(control);
     switch (control.kind()) {
     case ControlKind::MenuItem:
@@ -124,6 +126,7 @@ void Form::userClick(Control& control) {
 }
 
 void Form::userDblClick(Control& control) {
+    closeContextMenu();
     // A menu closes on its first click: there is nothing left to click a second time.
     if (control.kind() == ControlKind::MenuItem)
         throw UserActionError(control.name() + " is a menu item and cannot be double-clicked");
@@ -137,6 +140,7 @@ void Form::userDblClick(Control& control) {
 }
 
 void Form::userFocus(Control& control) {
+    closeContextMenu();
     requireReachable(control);
     if (!control.canTakeFocus())
         throw UserActionError(control.name() + " cannot take the focus");
@@ -148,6 +152,7 @@ void Form::userFocus(Control& control) {
 }
 
 void Form::userType(Control& box, const std::string& text) {
+    closeContextMenu();
     requireReachable(box);
     if (box.kind() != ControlKind::TextBox)
         throw UserActionError(box.name() + " is not a text box");
@@ -181,6 +186,12 @@ void Form::typeCharacter(Control& box, char32_t c) {
 }
 
 void Form::userKey(Control& control, int keyCode, int shift) {
+    // An open context menu takes the key: Escape closes it and does nothing else.
+    if (!contextMenu_.empty()) {
+        closeContextMenu();
+        if (keyCode == keys::Escape)
+            return;
+    }
     requireReachable(control);
     if (focused_ != &control)
         userFocus(control);
@@ -192,6 +203,11 @@ void Form::userKeyHere(int keyCode, int shift) {
         throw UserActionError("window " + name_ + " is not shown");
     if (Form* over = app_.modalTop(); over && over != this)
         throw UserActionError("window " + over->name() + " is modal over " + name_);
+    if (!contextMenu_.empty()) {
+        closeContextMenu();
+        if (keyCode == keys::Escape)
+            return;
+    }
     pressKey(focused_, keyCode, shift);
 }
 
@@ -201,6 +217,16 @@ void Form::pressKey(Control* target, int keyCode, int shift) {
         onKeyDown(code, shift);
     if (code != 0 && target && target->onKeyDown)
         target->onKeyDown(code, shift);
+    // A key whose key down closed or hid the window (a shortcut's command) has nothing left
+    // to reach.
+    if (!shown_)
+        return;
+    if (code != 0 && keys::opensContextMenu(code, shift)) {
+        openContextMenu(focused_);
+        return;
+    }
+    if (code != 0 && dialogKey(code, shift))
+        return;
     // Backspace is a character key: it goes through the key filters. Enter, Escape and Tab
     // reach the window's key preview only; a box's filter never sees them.
     if (code == keys::Backspace || code == keys::Enter || code == keys::Escape) {
@@ -240,6 +266,7 @@ void Form::pressKey(Control* target, int keyCode, int shift) {
 }
 
 void Form::userPaste(Control& box, const std::string& text) {
+    closeContextMenu();
     requireReachable(box);
     if (box.kind() != ControlKind::TextBox)
         throw UserActionError(box.name() + " is not a text box");
@@ -253,6 +280,7 @@ void Form::userPaste(Control& box, const std::string& text) {
 }
 
 void Form::userClickToolbar(Toolbar& toolbar, const std::string& key) {
+    closeContextMenu();
     requireReachable(toolbar);
     const ToolbarButton* b = toolbar.button(key);
     if (!b)
@@ -263,6 +291,7 @@ void Form::userClickToolbar(Toolbar& toolbar, const std::string& key) {
 }
 
 void Form::userClose() {
+    closeContextMenu();
     if (!shown_)
         throw UserActionError("window " + name_ + " is not shown");
     if (Form* over = app_.modalTop(); over && over != this)

@@ -113,6 +113,7 @@ void FrmPonuda::createControls() {
     cmdOdustajem = button("cmdOdustajem", "&Odustajem", nullptr);
     cmdNazad = button("cmdNazad", "&Nazad", nullptr);
     cmdDokument = button("cmdDokument", "&Dokument", nullptr);
+    setDialogKeys(cmdGotovo);
     cmdDokument->setToolTip(calculator::documentToolTip("Alt+D"));
     Picture1 = &add("Picture1", ControlKind::Picture);
 }

@@ -37,6 +37,9 @@ public:
     void Capture(int row); // cmdArh_Click .. cmdAuto_Click
     void cmdOstalo_Click();
     void lblC_DblClick(int row);
+    // A row (its button or one of its cells): its value to the main window, and its fee by
+    // hand (rows 1 to 9) or cleared (the row of other services).
+    std::vector<forms::ContextMenuItem> contextMenuOf(forms::Control* at) override;
     void cmdNazad_Click();
     void cmdOdustajem_Click();
     void cmdPonuda_Click();

@@ -229,6 +229,21 @@ void FrmPonuda::cmdOstalo_Click() {
     s.TekstStruke[r] += kCrLf;
 }
 
+std::vector<forms::ContextMenuItem> FrmPonuda::contextMenuOf(forms::Control* at) {
+    for (int i = 0; i < kRows; ++i) {
+        const auto r = static_cast<size_t>(i);
+        if (at != cmd[r] && at != lblPt[r] && at != lblKt[r] && at != lblC[r] && at != lblP[r])
+            continue;
+        std::vector<forms::ContextMenuItem> items{{"Prenesi cijenu u izračun", lblPt[r]}};
+        if (i == kOstalo)
+            items.push_back({"Poništi sve", lblC[r]});
+        else if (i > 0)
+            items.push_back({"Ručni upis cijene", lblC[r]});
+        return items;
+    }
+    return {};
+}
+
 void FrmPonuda::lblC_DblClick(int row) {
     const auto r = static_cast<size_t>(row);
     for (int i = 0; i < kOstalo; ++i)

@@ -117,6 +117,7 @@ Binder::Binder(forms::Form& form, QWidget& window, Windows& windows)
     }
     bindBuddies();
     chainTabStops();
+    addContextMenu();
     for (QWidget* w : window.findChildren<QWidget*>()) {
         if (dynamic_cast<ModelView*>(w))
             views_.emplace_back(w);

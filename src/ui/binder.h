@@ -95,6 +95,8 @@ private:
     void bindBuddies();
     void refreshLabel(Binding& b, bool textChanged);
     void chainTabStops();
+    // The view of the window's context menu, among the window's model views.
+    void addContextMenu();
     void refreshTabStop(Binding& b);
 
     bool keyPress(Binding* b, QKeyEvent& event);

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keys and the clipboard: what the keyboard does to a bound widget goes to the model as the
-// user's key press, typing or paste; the model's tab stops are the widgets' focus chain.
+// user's key press, typing or paste (a letter held with Ctrl is a key, the shortcut of a
+// command); the model's tab stops are the widgets' focus chain, its default button the
+// dialog's, and its context menu a pop-up menu.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "forms/keys.h"
 #include "ui/binder.h"
+#include "ui/context_menu.h"
 #include "ui/key_codes.h"
 #include "ui/qt_text.h"
 
@@ -51,6 +55,10 @@ void Binder::chainTabStops() {
         if (previous)
             QWidget::setTabOrder(previous, w);
         previous = w;
+        // The button Enter presses looks it. The binder hands Enter to the model, so the
+        // dialog's own handling of its default button never runs.
+        if (auto* button = qobject_cast<QPushButton*>(w))
+            button->setDefault(control == form_->defaultButton());
     }
 }
 
@@ -65,6 +73,10 @@ void Binder::refreshTabStop(Binding& b) {
         b.widget->setFocusPolicy(clicks ? Qt::StrongFocus : Qt::TabFocus);
     else if (!b.control->tabStop() && tabs)
         b.widget->setFocusPolicy(clicks ? Qt::ClickFocus : Qt::NoFocus);
+}
+
+void Binder::addContextMenu() {
+    new ContextMenuView(*window_, *this, windows_);
 }
 
 bool Binder::keyPress(Binding* b, QKeyEvent& event) {
@@ -89,8 +101,11 @@ bool Binder::keyPress(Binding* b, QKeyEvent& event) {
         }
     }
     const int shift = modelShift(event.modifiers());
-    if (const auto code = modelKeyCode(event.key())) {
-        if (box || (c && form_->focused() == c))
+    if (const auto code = modelKeyCode(event.key(), event.modifiers())) {
+        // A letter held with Ctrl is a shortcut of the window: it goes where the model's focus
+        // is and never moves it, whichever widget Qt gave it to.
+        const bool shortcut = *code >= forms::keys::A && *code <= forms::keys::Z;
+        if (!shortcut && (box || (c && form_->focused() == c)))
             dispatch([this, c, code, shift] { form_->userKey(*c, *code, shift); });
         else
             dispatch([this, code, shift] { form_->userKeyHere(*code, shift); });

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/comparison_windows.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QToolBar>
 #include <string_view>
 
 #include "calculator/catalogue.h"
@@ -45,49 +41,6 @@ public:
 private:
     int serial_ = 0;
 };
-
-// Ctrl+U in the main window runs its toolbar command "Usporedba", as the button's tooltip and
-// the menu say. A text box would take the keys for itself (Ctrl+U empties a line on some
-// desktops), and the binder hands the model only keys it knows, so the keys are caught on
-// their way into the main window and become a click on the button, which does nothing while
-// it is disabled.
-class ComparisonShortcut : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() != Qt::Key_U ||
-            (key->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || widget->window()->objectName() != QLatin1String("frmGl"))
-            return false;
-        if (event->type() == QEvent::ShortcutOverride) {
-            // Delivered as a key press, which comes here next.
-            event->accept();
-            return true;
-        }
-        if (auto* bar = widget->window()->findChild<QToolBar*>(QStringLiteral("tlb1"))) {
-            for (QAction* action : bar->actions()) {
-                if (action->data().toString() == QLatin1String("Usporedba") && action->isEnabled())
-                    action->trigger();
-            }
-        }
-        return true;
-    }
-};
-
-void installComparisonShortcut() {
-    static QPointer<ComparisonShortcut> installed;
-    if (installed || !QCoreApplication::instance())
-        return;
-    installed = new ComparisonShortcut(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(installed);
-}
 
 } // namespace
 
@@ -138,7 +91,6 @@ std::unique_ptr<QWidget> buildFrmUsporedba() {
 void registerComparisonWindows(Windows& windows) {
     windows.registerWindow("frmUsporedba", buildFrmUsporedba,
                            Windows::Placement::CentredHorizontally);
-    installComparisonShortcut();
 }
 
 } // namespace tarvel::ui

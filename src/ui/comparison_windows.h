@@ -13,8 +13,8 @@ class Windows;
 // table to the clipboard.
 std::unique_ptr<QWidget> buildFrmUsporedba();
 
-// Registers the comparison window, and the shortcut Ctrl+U of the main window's command
-// "Usporedba".
+// Registers the comparison window (the main window's model runs its command "Usporedba" by the
+// key Ctrl+U, as every toolbar command by its key).
 void registerComparisonWindows(Windows& windows);
 
 } // namespace tarvel::ui

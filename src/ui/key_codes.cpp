@@ -33,6 +33,7 @@ constexpr KeyPair kNamed[] = {
     {Qt::Key_Down, 40},
     {Qt::Key_Insert, 45},
     {Qt::Key_Delete, keys::Delete},
+    {Qt::Key_Menu, keys::Menu},
 };
 
 } // namespace
@@ -44,6 +45,16 @@ std::optional<int> modelKeyCode(int key) {
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
         return keys::F1 + (key - Qt::Key_F1);
+    return std::nullopt;
+}
+
+std::optional<int> modelKeyCode(int key, Qt::KeyboardModifiers modifiers) {
+    if (const auto code = modelKeyCode(key))
+        return code;
+    const bool ctrl =
+        (modifiers & Qt::ControlModifier) && !(modifiers & (Qt::AltModifier | Qt::MetaModifier));
+    if (ctrl && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return keys::A + (key - Qt::Key_A);
     return std::nullopt;
 }
 
@@ -59,6 +70,8 @@ int modelShift(Qt::KeyboardModifiers modifiers) {
 Qt::Key qtKey(int code) {
     if (code >= keys::F1 && code < keys::F1 + 12)
         return static_cast<Qt::Key>(Qt::Key_F1 + (code - keys::F1));
+    if (code >= keys::A && code <= keys::Z)
+        return static_cast<Qt::Key>(Qt::Key_A + (code - keys::A));
     for (const KeyPair& k : kNamed) {
         if (k.model == code && k.qt != Qt::Key_Backtab && k.qt != Qt::Key_Enter)
             return k.qt;

@@ -12,6 +12,9 @@ namespace tarvel::ui {
 // The model's key code of a key that does not type a character (Enter, Tab, F2, ...), or
 // nothing for character keys and keys the models do not know.
 std::optional<int> modelKeyCode(int qtKey);
+// The same, and a letter held with Ctrl (without Alt, which makes AltGr's characters), which
+// is a shortcut key of the models rather than a character.
+std::optional<int> modelKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 // The model's shift state (ShiftMask, CtrlMask) of Qt's modifiers.
 int modelShift(Qt::KeyboardModifiers modifiers);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "forms/form.h"
 
@@ -34,6 +35,17 @@ public:
         form.userClickToolbar(toolbar, key);
     }
     virtual void close(forms::Form& form) { form.userClose(); }
+    // Chooses an item of the window's open context menu.
+    virtual void choose(forms::Form& form, const std::string& caption) {
+        form.userChooseContextItem(caption);
+    }
+    // The items of the window's open context menu as the user sees them; none when it has none.
+    virtual std::vector<std::string> shownMenu(forms::Form& form) {
+        std::vector<std::string> items;
+        for (const forms::ContextMenuItem& item : form.contextMenu())
+            items.push_back(item.caption);
+        return items;
+    }
 
     // What the user sees of a control: its caption or text.
     virtual std::string shownText(forms::Control& control) { return control.text(); }

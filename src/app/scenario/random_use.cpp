@@ -51,10 +51,23 @@ const std::vector<std::string>& interestingTexts() {
 }
 
 const std::vector<std::string>& keyNames() {
-    static const std::vector<std::string> names = {
-        "Enter", "Escape", "Tab",  "Shift+Tab", "Backspace", "Delete",
-        "Home",  "End",    "Left", "Right",     "F1",        "F2",
-        "F3",    "F4",     "F5",   "F6",        "Ctrl+Tab",  "Ctrl+Shift+Tab"};
+    // With the main window's shortcut keys, the context menu's keys and a Ctrl letter that is
+    // no shortcut.
+    static const std::vector<std::string> names = {"Enter",        "Escape",       "Tab",
+                                                   "Shift+Tab",    "Backspace",    "Delete",
+                                                   "Home",         "End",          "Left",
+                                                   "Right",        "F1",           "F2",
+                                                   "F3",           "F4",           "F5",
+                                                   "F6",           "Ctrl+Tab",     "Ctrl+Shift+Tab",
+                                                   "Menu",         "Shift+F10",    "Menu",
+                                                   "Shift+F10",    "F7",           "F8",
+                                                   "Shift+F8",     "F9",           "Ctrl+U",
+                                                   "Ctrl+S",       "Ctrl+P",       "Ctrl+Shift+K",
+                                                   "Ctrl+Shift+D", "Ctrl+Shift+E", "Ctrl+Shift+N",
+                                                   "Ctrl+Shift+M", "Ctrl+Shift+C", "Ctrl+Shift+O",
+                                                   "Ctrl+Shift+P", "Ctrl+Shift+V", "Ctrl+Shift+B",
+                                                   "Ctrl+Shift+I", "Ctrl+Shift+T", "Ctrl+Shift+R",
+                                                   "Ctrl+K"};
     return names;
 }
 
@@ -292,7 +305,15 @@ private:
         if (!calculator_->ended()) {
             forms::Form& form = *frontWindow();
             try {
-                if (random_() % 50 == 0) {
+                const auto& menu = form.contextMenu();
+                if (!menu.empty() && random_() % 4 != 0) {
+                    // Mostly a choice from a context menu on view, else anything else, which
+                    // closes it.
+                    const std::string caption = menu[random_() % menu.size()].caption;
+                    last_ = "choose " + quoted(caption);
+                    ++reached_;
+                    driver_->choose(form, caption);
+                } else if (random_() % 50 == 0) {
                     last_ = "close " + form.name();
                     ++reached_;
                     driver_->close(form);

@@ -240,6 +240,12 @@ void Runner::act(const Step& step) {
             driver_->close(requireForm(step.words[1]));
             return;
         }
+        if (verb == "choose") {
+            requireWords(step, 2);
+            forms::Form* form = calculator_->modalTop();
+            driver_->choose(form ? *form : calculator_->frmGl(), step.words[1]);
+            return;
+        }
         if (verb == "key" && step.words.size() == 2) {
             const auto stroke = forms::keys::parseKey(step.words[1]);
             if (!stroke)
@@ -315,6 +321,21 @@ void Runner::expect(const Step& step) {
         for (const Effect& e : platform_.effects) {
             if (e.kind == "message")
                 fail("expected no message, found " + e.describe());
+        }
+        return;
+    }
+    if (what == "menu") {
+        // The open context menu of the window in front, item by item; none without items.
+        forms::Form* form = calculator_->modalTop();
+        const std::vector<std::string> shown =
+            driver_->shownMenu(form ? *form : calculator_->frmGl());
+        const std::vector<std::string> expected(step.words.begin() + 2, step.words.end());
+        if (shown != expected) {
+            std::string found;
+            for (const std::string& item : shown)
+                found += " " + quoted(item);
+            fail("expected the menu" + (expected.empty() ? std::string(" closed") : "") +
+                 ", found" + (shown.empty() ? std::string(" none") : found));
         }
         return;
     }

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
@@ -117,6 +118,9 @@ public:
     }
 
     void key(forms::Form& form, forms::Control* control, int keyCode, int shift) override {
+        // A context menu on view takes Escape and closes.
+        if (keyCode == forms::keys::Escape && shift == 0 && closePopup())
+            return;
         QWidget* target = nullptr;
         if (control) {
             prepare(form, *control);
@@ -165,6 +169,41 @@ public:
         prepare(form);
         windowOf(form).close();
         finish();
+    }
+
+    void choose(forms::Form& form, const std::string& caption) override {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!popup) {
+            if (!form.contextMenu().empty())
+                fail("the context menu of " + form.name() + " is not on view");
+            form.userChooseContextItem(caption); // refused as the model refuses it
+            return;
+        }
+        for (QAction* action : popup->actions()) {
+            if (action->text().toStdString() == caption && action->isEnabled()) {
+                QPointer<QWidget> owner =
+                    popup->parentWidget() ? popup->parentWidget()->window() : nullptr;
+                action->trigger();
+                finish();
+                windows_.sync();
+                reactivate(owner);
+                return;
+            }
+        }
+        form.userChooseContextItem(caption);
+        fail("the context menu on view has no item " + quoted(caption));
+    }
+
+    std::vector<std::string> shownMenu(forms::Form& form) override {
+        windows_.sync();
+        std::vector<std::string> shown;
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : popup->actions())
+                shown.push_back(action->text().toStdString());
+        }
+        if (shown != Driver::shownMenu(form))
+            fail("the context menu on view is not the model's");
+        return shown;
     }
 
     std::string shownText(forms::Control& control) override {
@@ -226,6 +265,11 @@ public:
                    (window.focusWidget() ? window.focusWidget()->objectName().toStdString()
                                          : std::string("nothing")) +
                    ", not on " + focused->name() + "\n";
+        // The context menu: on view while the model has one open.
+        const bool popup = qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr;
+        if (popup == form.contextMenu().empty())
+            out += popup ? "a context menu is on view, the model has none\n"
+                         : "the model's context menu is not on view\n";
         // The caret and selection of the focused box, where its characters are one UTF-16
         // unit each.
         if (auto* edit = qobject_cast<QLineEdit*>(target);
@@ -283,6 +327,8 @@ private:
     // user could reach the control.
     void prepare(forms::Form& form) {
         windows_.sync();
+        // Any other action closes a context menu on view first, as a click elsewhere does.
+        closePopup();
         if (!form.shown())
             throw UserActionError("window " + form.name() + " is not shown");
         if (forms::Form* top = form.app().modalTop(); top && top != &form)
@@ -298,6 +344,31 @@ private:
     void prepare(forms::Form& form, forms::Control& control) {
         prepare(form);
         form.requireReachable(control);
+    }
+
+    // Closes a pop-up menu on view; its model hears of it once the events have run. Returns
+    // whether there was one.
+    bool closePopup() {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!popup)
+            return false;
+        QPointer<QWidget> owner = popup->parentWidget() ? popup->parentWidget()->window() : nullptr;
+        popup->close();
+        QCoreApplication::processEvents();
+        windows_.rethrowPending();
+        reactivate(owner);
+        return true;
+    }
+
+    // The window under a pop-up menu is active again once the menu is gone (the offscreen
+    // platform does not give the activation back by itself).
+    static void reactivate(QWidget* window) {
+        if (!window || !window->isVisible() || QApplication::activePopupWidget() ||
+            QApplication::activeWindow() == window)
+            return;
+        window->activateWindow();
+        if (!QTest::qWaitFor([window] { return QApplication::activeWindow() == window; }))
+            fail("window " + window->objectName().toStdString() + " does not become active again");
     }
 
     // After it: a failure inside the models' handlers is the step's failure.

@@ -18,6 +18,12 @@ std::string windowState(const forms::Form& form) {
     std::string out = form.name() + " " + quoted(form.caption()) +
                       (form.shown() ? " shown" : " hidden") + (form.modal() ? " modal" : "") +
                       " focus=" + (focused ? focused->name() : std::string("-")) + "\n";
+    if (!form.contextMenu().empty()) {
+        out += "context menu:";
+        for (const forms::ContextMenuItem& item : form.contextMenu())
+            out += " " + quoted(item.caption);
+        out += "\n";
+    }
     for (const forms::Control* c : form.controls()) {
         out += c->name() + " " + quoted(c->text());
         out += " v=" + std::to_string(c->value());

@@ -54,20 +54,31 @@ void equalizeColumns(QWidget& root) {
 
 namespace {
 
-// The width of the widest of `texts` in the label's font. Only the longest texts are measured:
-// in a proportional font a text much shorter than the longest is never the widest.
+// The width of the widest of `texts` in the label's font. Shaping every text would cost the start
+// more than the rest of the window's texts: each is first estimated from the advances of its
+// characters, and only those that come near the widest estimate are measured as shaped.
 template <typename Texts> int widestText(const QLabel& label, const Texts& texts) {
-    std::vector<QString> candidates;
-    for (const auto& text : texts)
-        candidates.push_back(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    std::sort(candidates.begin(), candidates.end(),
-              [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    const qsizetype longest = candidates.empty() ? 0 : candidates.front().size();
+    const QFontMetricsF metrics(label.font());
+    QHash<QChar, qreal> advances;
+    std::vector<std::pair<qreal, QString>> estimates;
+    qreal widest = 0;
+    for (const auto& text : texts) {
+        QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        qreal estimate = 0;
+        for (const QChar c : caption) {
+            auto advance = advances.find(c);
+            if (advance == advances.end())
+                advance = advances.insert(c, metrics.horizontalAdvance(c));
+            estimate += *advance;
+        }
+        widest = qMax(widest, estimate);
+        estimates.emplace_back(estimate, std::move(caption));
+    }
+    // Kerning moves a text by far less than a tenth of its width.
     int width = 0;
-    for (const QString& text : candidates) {
-        if (text.size() * 4 < longest * 3)
-            break;
-        width = qMax(width, label.fontMetrics().horizontalAdvance(text));
+    for (const auto& [estimate, caption] : estimates) {
+        if (estimate >= widest * 0.9)
+            width = qMax(width, label.fontMetrics().horizontalAdvance(caption));
     }
     return width;
 }
@@ -132,9 +143,15 @@ std::unique_ptr<QWidget> buildFrmGl() {
     equalizeColumns(*window);
     // A label keeps its line when its caption is empty, so the layout does not jump; only the
     // caption of a hidden phase gives its line up (see stabiliseLayout()).
+    // Labels mostly share a few fonts: each font's line height is asked for once.
+    std::vector<std::pair<QFont, int>> heights;
     for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->maximumHeight() >= label->fontMetrics().height() && !isPhaseCaption(*label))
-            label->setMinimumHeight(label->fontMetrics().height());
+        auto known = std::find_if(heights.begin(), heights.end(),
+                                  [&](const auto& h) { return h.first == label->font(); });
+        if (known == heights.end())
+            known = heights.insert(heights.end(), {label->font(), label->fontMetrics().height()});
+        if (label->maximumHeight() >= known->second && !isPhaseCaption(*label))
+            label->setMinimumHeight(known->second);
     }
     stabiliseLayout(*window, ui);
     ui.imgFaze->setPixmap(buildingPicture(QSize(260, 200), window->devicePixelRatioF()));
@@ -158,7 +175,7 @@ std::unique_ptr<QWidget> buildFrmCijena() {
 }
 
 void registerCalculatorWindows(Windows& windows) {
-    windows.registerWindow("frmGl", buildFrmGlWithDocument,
+    windows.registerWindow("frmGl", buildFrmGl,
                            Windows::Placement::CentredHorizontally);
     // The budget value estimator and the print dialog.
     windows.registerWindow("frmVrijednost", buildFrmVrijednost);

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <algorithm>
+#include <map>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -175,24 +177,44 @@ std::unique_ptr<QWidget> buildFrmCijena() {
 }
 
 void registerCalculatorWindows(Windows& windows) {
-    windows.registerWindow("frmGl", buildFrmGl,
-                           Windows::Placement::CentredHorizontally);
-    // The budget value estimator and the print dialog.
-    windows.registerWindow("frmVrijednost", buildFrmVrijednost);
-    windows.registerWindow("frmIspis", buildFrmIspis);
-    // The rate dialogs and the about box.
-    windows.registerWindow("frmKurs", buildFrmKurs);
-    windows.registerWindow("frmStopa", buildFrmStopa);
-    windows.registerWindow("frmAbout", buildFrmAbout);
-    windows.registerWindow("frmUred", buildFrmUred);
-    // The desired-price dialog.
-    windows.registerWindow("frmCijena", buildFrmCijena);
-    // The deviations dialog and the discount dialog.
-    registerDeviationWindows(windows);
-    // The offer composer.
-    registerOfferWindows(windows);
-    // The comparison of the categories, with the main window's shortcut into it.
-    registerComparisonWindows(windows);
+    using Placement = Windows::Placement;
+    struct View {
+        Windows::Builder build;
+        Placement placement = Placement::AtModel;
+    };
+    Windows* w = &windows;
+    // The widgets of each window, by its model's name. The windows themselves are listed once,
+    // where the program registers their models (program::Program); this only says how each is
+    // shown.
+    const std::map<std::string, View> views = {
+        {"frmGl", {buildFrmGl, Placement::CentredHorizontally}},
+        {"frmCijena", {buildFrmCijena}},
+        {"frmPopust", {buildFrmPopust}},
+        {"frmKurs", {buildFrmKurs}},
+        {"frmStopa", {buildFrmStopa}},
+        {"frmAbout", {buildFrmAbout}},
+        {"frmIspis", {buildFrmIspis}},
+        {"frmUred", {buildFrmUred}},
+        {"frmOdstup", {[w] {
+             return buildFrmOdstup(w->application().loaded("frmOdstup"));
+         }}},
+        {"frmVrijednost", {buildFrmVrijednost}},
+        {"frmPonuda", {buildFrmPonuda}},
+        {"frmUsporedba", {buildFrmUsporedba, Placement::CentredHorizontally}},
+    };
+    const std::vector<std::string> forms = windows.application().formNames();
+    for (const std::string& form : forms) {
+        const auto view = views.find(form);
+        if (view == views.end())
+            throw std::logic_error("the window " + form + " has no widgets");
+        windows.registerWindow(form, view->second.build, view->second.placement);
+    }
+    for (const auto& [form, view] : views) {
+        if (!windows.application().knows(form))
+            throw std::logic_error("widgets for " + form + ", a window the program does not have");
+    }
+    // The main window's shortcut into the comparison of the categories.
+    installComparisonShortcut();
 }
 
 } // namespace tarvel::ui

@@ -81,14 +81,6 @@ protected:
     }
 };
 
-void installComparisonShortcut() {
-    static QPointer<ComparisonShortcut> installed;
-    if (installed || !QCoreApplication::instance())
-        return;
-    installed = new ComparisonShortcut(QCoreApplication::instance());
-    QCoreApplication::instance()->installEventFilter(installed);
-}
-
 } // namespace
 
 std::unique_ptr<QWidget> buildFrmUsporedba() {
@@ -135,10 +127,12 @@ std::unique_ptr<QWidget> buildFrmUsporedba() {
     return dialog;
 }
 
-void registerComparisonWindows(Windows& windows) {
-    windows.registerWindow("frmUsporedba", buildFrmUsporedba,
-                           Windows::Placement::CentredHorizontally);
-    installComparisonShortcut();
+void installComparisonShortcut() {
+    static QPointer<ComparisonShortcut> installed;
+    if (installed || !QCoreApplication::instance())
+        return;
+    installed = new ComparisonShortcut(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(installed);
 }
 
 } // namespace tarvel::ui

@@ -6,15 +6,12 @@
 
 namespace tarvel::ui {
 
-class Windows;
-
 // The comparison window's widgets, built from frm_usporedba.ui, not yet bound: the table, the
 // phases and the chart of fee against value. It carries out its model's requests to copy the
 // table to the clipboard.
 std::unique_ptr<QWidget> buildFrmUsporedba();
 
-// Registers the comparison window, and the shortcut Ctrl+U of the main window's command
-// "Usporedba".
-void registerComparisonWindows(Windows& windows);
+// Installs, once, the shortcut Ctrl+U of the main window's command "Usporedba".
+void installComparisonShortcut();
 
 } // namespace tarvel::ui

@@ -63,17 +63,18 @@ class ToolbarIconEngine : public QIconEngine {
 public:
     explicit ToolbarIconEngine(QString name) : name_(std::move(name)) {}
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
+    // `size` in the pixels of the screen: QIcon asks for twice the size on a screen scaled to
+    // 200 % and gives the pixmap its scale itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         return drawnPicture(mode == QIcon::Disabled ? name_ + QStringLiteral("-off") : name_, size,
-                            scale);
+                            1.0);
     }
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
         const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
-        painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+        QPixmap picture = pixmap((QSizeF(rect.size()) * scale).toSize(), mode, state);
+        picture.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, picture);
     }
     QIconEngine* clone() const override { return new ToolbarIconEngine(*this); }
     QString key() const override { return QStringLiteral("tarvel-toolbar"); }

@@ -133,7 +133,7 @@ void drawComparison(QPainter& p, const QRectF& r, const QColor& ink) {
     for (int i = 0; i < 3; ++i) {
         const QRectF column(r.left() + (3 + 3.8 * i) * u, r.top() + (12.5 - heights[i]) * u,
                             2.6 * u, heights[i] * u);
-        p.setBrush(i == 1 ? ink : Qt::NoBrush);
+        p.setBrush(i == 1 ? QBrush(ink) : QBrush(Qt::NoBrush));
         p.drawRect(column);
     }
     p.setBrush(Qt::NoBrush);

@@ -10,6 +10,7 @@ add_library(tarvel_ui STATIC ${TARVEL_UI_SOURCES} resources/tarvel.qrc)
 set_target_properties(tarvel_ui PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
 target_include_directories(tarvel_ui PUBLIC src ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(tarvel_ui PUBLIC tarvel_system Qt6::Widgets tarvel_options)
+include(${CMAKE_CURRENT_LIST_DIR}/pictures.cmake)
 # The help window reads compiled HTML help (.chm) with libmspack's CHM decompressor.
 find_package(PkgConfig QUIET)
 if(PKG_CONFIG_FOUND)

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <algorithm>
+#include <map>
+#include <stdexcept>
 #include <string_view>
 #include <vector>
 
@@ -54,20 +56,31 @@ void equalizeColumns(QWidget& root) {
 
 namespace {
 
-// The width of the widest of `texts` in the label's font. Only the longest texts are measured:
-// in a proportional font a text much shorter than the longest is never the widest.
+// The width of the widest of `texts` in the label's font. Shaping every text would cost the start
+// more than the rest of the window's texts: each is first estimated from the advances of its
+// characters, and only those that come near the widest estimate are measured as shaped.
 template <typename Texts> int widestText(const QLabel& label, const Texts& texts) {
-    std::vector<QString> candidates;
-    for (const auto& text : texts)
-        candidates.push_back(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    std::sort(candidates.begin(), candidates.end(),
-              [](const QString& a, const QString& b) { return a.size() > b.size(); });
-    const qsizetype longest = candidates.empty() ? 0 : candidates.front().size();
+    const QFontMetricsF metrics(label.font());
+    QHash<QChar, qreal> advances;
+    std::vector<std::pair<qreal, QString>> estimates;
+    qreal widest = 0;
+    for (const auto& text : texts) {
+        QString caption = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        qreal estimate = 0;
+        for (const QChar c : caption) {
+            auto advance = advances.find(c);
+            if (advance == advances.end())
+                advance = advances.insert(c, metrics.horizontalAdvance(c));
+            estimate += *advance;
+        }
+        widest = qMax(widest, estimate);
+        estimates.emplace_back(estimate, std::move(caption));
+    }
+    // Kerning moves a text by far less than a tenth of its width.
     int width = 0;
-    for (const QString& text : candidates) {
-        if (text.size() * 4 < longest * 3)
-            break;
-        width = qMax(width, label.fontMetrics().horizontalAdvance(text));
+    for (const auto& [estimate, caption] : estimates) {
+        if (estimate >= widest * 0.9)
+            width = qMax(width, label.fontMetrics().horizontalAdvance(caption));
     }
     return width;
 }
@@ -132,9 +145,15 @@ std::unique_ptr<QWidget> buildFrmGl() {
     equalizeColumns(*window);
     // A label keeps its line when its caption is empty, so the layout does not jump; only the
     // caption of a hidden phase gives its line up (see stabiliseLayout()).
+    // Labels mostly share a few fonts: each font's line height is asked for once.
+    std::vector<std::pair<QFont, int>> heights;
     for (QLabel* label : window->findChildren<QLabel*>()) {
-        if (label->maximumHeight() >= label->fontMetrics().height() && !isPhaseCaption(*label))
-            label->setMinimumHeight(label->fontMetrics().height());
+        auto known = std::find_if(heights.begin(), heights.end(),
+                                  [&](const auto& h) { return h.first == label->font(); });
+        if (known == heights.end())
+            known = heights.insert(heights.end(), {label->font(), label->fontMetrics().height()});
+        if (label->maximumHeight() >= known->second && !isPhaseCaption(*label))
+            label->setMinimumHeight(known->second);
     }
     stabiliseLayout(*window, ui);
     ui.imgFaze->setPixmap(buildingPicture(QSize(260, 200), window->devicePixelRatioF()));
@@ -158,24 +177,42 @@ std::unique_ptr<QWidget> buildFrmCijena() {
 }
 
 void registerCalculatorWindows(Windows& windows) {
-    windows.registerWindow("frmGl", buildFrmGlWithDocument,
-                           Windows::Placement::CentredHorizontally);
-    // The budget value estimator and the print dialog.
-    windows.registerWindow("frmVrijednost", buildFrmVrijednost);
-    windows.registerWindow("frmIspis", buildFrmIspis);
-    // The rate dialogs and the about box.
-    windows.registerWindow("frmKurs", buildFrmKurs);
-    windows.registerWindow("frmStopa", buildFrmStopa);
-    windows.registerWindow("frmAbout", buildFrmAbout);
-    windows.registerWindow("frmUred", buildFrmUred);
-    // The desired-price dialog.
-    windows.registerWindow("frmCijena", buildFrmCijena);
-    // The deviations dialog and the discount dialog.
-    registerDeviationWindows(windows);
-    // The offer composer.
-    registerOfferWindows(windows);
-    // The comparison of the categories, with the main window's shortcut into it.
-    registerComparisonWindows(windows);
+    using Placement = Windows::Placement;
+    struct View {
+        Windows::Builder build;
+        Placement placement = Placement::AtModel;
+    };
+    Windows* w = &windows;
+    // The widgets of each window, by its model's name. The windows themselves are listed once,
+    // where the program registers their models (program::Program); this only says how each is
+    // shown.
+    const std::map<std::string, View> views = {
+        {"frmGl", {buildFrmGl, Placement::CentredHorizontally}},
+        {"frmCijena", {buildFrmCijena}},
+        {"frmPopust", {buildFrmPopust}},
+        {"frmKurs", {buildFrmKurs}},
+        {"frmStopa", {buildFrmStopa}},
+        {"frmAbout", {buildFrmAbout}},
+        {"frmIspis", {buildFrmIspis}},
+        {"frmUred", {buildFrmUred}},
+        {"frmOdstup", {[w] {
+             return buildFrmOdstup(w->application().loaded("frmOdstup"));
+         }}},
+        {"frmVrijednost", {buildFrmVrijednost}},
+        {"frmPonuda", {buildFrmPonuda}},
+        {"frmUsporedba", {buildFrmUsporedba, Placement::CentredHorizontally}},
+    };
+    const std::vector<std::string> forms = windows.application().formNames();
+    for (const std::string& form : forms) {
+        const auto view = views.find(form);
+        if (view == views.end())
+            throw std::logic_error("the window " + form + " has no widgets");
+        windows.registerWindow(form, view->second.build, view->second.placement);
+    }
+    for (const auto& [form, view] : views) {
+        if (!windows.application().knows(form))
+            throw std::logic_error("widgets for " + form + ", a window the program does not have");
+    }
 }
 
 } // namespace tarvel::ui

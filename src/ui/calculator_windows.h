@@ -8,7 +8,8 @@ namespace tarvel::ui {
 
 class Windows;
 
-// Registers the Qt window of every window model of the calculator.
+// Registers the Qt window of every window model the program has registered; a model without
+// widgets, or widgets without a model, is a fault of the build and throws std::logic_error.
 void registerCalculatorWindows(Windows& windows);
 
 // The main window's widgets, built from frm_gl.ui and laid out, not yet bound.

@@ -15,7 +15,6 @@
 #include "ui/model_view.h"
 #include "ui/qt_text.h"
 #include "ui/window_building.h"
-#include "ui/windows.h"
 #include "ui_frm_usporedba.h"
 
 namespace tarvel::ui {
@@ -86,11 +85,6 @@ std::unique_ptr<QWidget> buildFrmUsporedba() {
                                          "50 % i dodatkom 250 %; najniža ne postoji."));
     new ClipboardCopy(*dialog);
     return dialog;
-}
-
-void registerComparisonWindows(Windows& windows) {
-    windows.registerWindow("frmUsporedba", buildFrmUsporedba,
-                           Windows::Placement::CentredHorizontally);
 }
 
 } // namespace tarvel::ui

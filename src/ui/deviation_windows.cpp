@@ -10,7 +10,6 @@
 #include "deviations/frm_odstup.h"
 #include "ui/icons.h"
 #include "ui/window_building.h"
-#include "ui/windows.h"
 #include "ui_frm_odstup.h"
 #include "ui_frm_popust.h"
 
@@ -98,13 +97,6 @@ std::unique_ptr<QWidget> buildFrmPopust() {
     ui.lblCmax->setMinimumWidth(amount);
     ui.lbl1->setMinimumWidth(ui.lbl1->fontMetrics().horizontalAdvance(ui.lbl1->text()) / 2);
     return dialog;
-}
-
-void registerDeviationWindows(Windows& windows) {
-    Windows* w = &windows;
-    windows.registerWindow("frmOdstup",
-                           [w] { return buildFrmOdstup(w->application().loaded("frmOdstup")); });
-    windows.registerWindow("frmPopust", buildFrmPopust);
 }
 
 } // namespace tarvel::ui

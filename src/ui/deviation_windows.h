@@ -12,15 +12,10 @@ class Form;
 // files, not yet bound.
 namespace tarvel::ui {
 
-class Windows;
-
 // The deviations dialog laid out for the service its model was set up for: moved controls on
 // their rows, the note where the service wants it. The rows are wide enough for the longest
 // caption of any service, so every service's dialog has the same size.
 std::unique_ptr<QWidget> buildFrmOdstup(const forms::Form* model);
 std::unique_ptr<QWidget> buildFrmPopust();
-
-// Registers both windows.
-void registerDeviationWindows(Windows& windows);
 
 } // namespace tarvel::ui

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/icons.h"
 
-#include <QApplication>
 #include <QIconEngine>
-#include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmapCache>
+#include <QResource>
+#include <cstring>
 
 // The program's resources live in a static library: their registration has to be asked for.
 static void initialiseIconResources() {
     static const bool registered = [] {
         Q_INIT_RESOURCE(tarvel);
+        Q_INIT_RESOURCE(pictures);
         return true;
     }();
     (void)registered;
@@ -20,227 +21,66 @@ namespace tarvel::ui {
 
 namespace {
 
-const QColor kNavy(31, 78, 121);
-const QColor kGold(230, 150, 30);
-
-// Draws the house of the main window's picture into `r`.
-void drawHouse(QPainter& p, const QRectF& r, const QColor& line, qreal width) {
-    QPainterPath path;
-    const qreal x0 = r.left(), x1 = r.right(), y0 = r.top(), y1 = r.bottom();
-    const qreal eaves = y0 + r.height() * 0.42;
-    path.moveTo(x0, eaves);
-    path.lineTo((x0 + x1) / 2, y0);
-    path.lineTo(x1, eaves);
-    path.moveTo(x0 + r.width() * 0.12, eaves - r.height() * 0.06);
-    path.lineTo(x0 + r.width() * 0.12, y1);
-    path.lineTo(x1 - r.width() * 0.12, y1);
-    path.lineTo(x1 - r.width() * 0.12, eaves - r.height() * 0.06);
-    p.setPen(QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
+// A picture the build drew (tools/picturegen), by its name under :/pictures/: "TVPX", its width
+// and height, then its rows of premultiplied ARGB, copied as they are. Null when there is none.
+QPixmap drawnPicture(const QString& name) {
+    QPixmap picture;
+    if (QPixmapCache::find(name, &picture))
+        return picture;
+    initialiseIconResources();
+    const QResource resource(QStringLiteral(":/pictures/") + name + QStringLiteral(".pixels"));
+    const QByteArray data = resource.uncompressedData();
+    quint32 size[2] = {0, 0};
+    if (data.size() < 12 || !data.startsWith("TVPX"))
+        return picture;
+    std::memcpy(size, data.constData() + 4, sizeof size);
+    QImage image(static_cast<int>(size[0]), static_cast<int>(size[1]),
+                 QImage::Format_ARGB32_Premultiplied);
+    const qsizetype bytes = static_cast<qsizetype>(size[0]) * size[1] * 4;
+    if (image.isNull() || data.size() != 12 + bytes || image.sizeInBytes() != bytes)
+        return picture;
+    std::memcpy(image.bits(), data.constData() + 12, static_cast<size_t>(bytes));
+    picture = QPixmap::fromImage(std::move(image));
+    QPixmapCache::insert(name, picture);
+    return picture;
 }
 
-// An icon drawn by its paint() at whatever size and scale it is asked for, so that it stays
-// sharp at any scaling.
-class DrawnIconEngine : public QIconEngine {
-public:
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
-                         qreal scale) override {
-        QPixmap pm(size * scale);
-        pm.setDevicePixelRatio(scale);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        paint(&p, QRect(QPoint(), size), mode, state);
-        return pm;
-    }
-};
-
-// The badge every drawn toolbar image stands on: a rounded square in `colour`, grey when
-// disabled. Returns the colour to draw on it with.
-QColor drawBadge(QPainter& p, const QRectF& r, QIcon::Mode mode, const QColor& colour) {
-    const bool disabled = mode == QIcon::Disabled;
-    const QColor base = disabled ? QColor(200, 200, 200) : colour;
-    QLinearGradient fill(r.topLeft(), r.bottomLeft());
-    fill.setColorAt(0, base.lighter(130));
-    fill.setColorAt(1, base);
-    p.setPen(QPen(base.darker(disabled ? 110 : 140), 1));
-    p.setBrush(fill);
-    p.drawRoundedRect(r, r.width() * 0.2, r.height() * 0.2);
-    return disabled ? QColor(250, 250, 250) : QColor(Qt::white);
+// The picture `name` for `size` logical pixels at `scale`: drawn at scale 1 and 2, the larger is
+// taken when the smaller is too small, and scaled to the pixels asked for.
+QPixmap drawnPicture(const QString& name, const QSize& size, qreal scale) {
+    const QSize pixels = (QSizeF(size) * scale).toSize();
+    QPixmap picture = drawnPicture(name);
+    if (picture.width() < pixels.width())
+        picture = drawnPicture(name + QStringLiteral("@2x"));
+    if (!picture.isNull() && picture.size() != pixels)
+        picture = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(scale);
+    return picture;
 }
 
-class GlyphIconEngine : public DrawnIconEngine {
+// A toolbar image, loaded only in the size and mode that is shown.
+class ToolbarIconEngine : public QIconEngine {
 public:
-    GlyphIconEngine(QString glyph, QColor colour) : glyph_(std::move(glyph)), colour_(colour) {}
+    explicit ToolbarIconEngine(QString name) : name_(std::move(name)) {}
 
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        p->save();
-        p->setRenderHint(QPainter::Antialiasing);
-        p->setRenderHint(QPainter::TextAntialiasing);
-        const QRectF r = QRectF(rect).adjusted(1, 1, -1, -1);
-        const QColor ink = drawBadge(*p, r, mode, colour_);
-        QFont f = QApplication::font();
-        f.setBold(true);
-        const qreal share = glyph_.size() == 1 ? 0.72 : glyph_.size() == 2 ? 0.5 : 0.4;
-        f.setPixelSize(qMax(4, static_cast<int>(r.height() * share)));
-        p->setFont(f);
-        p->setPen(ink);
-        p->drawText(r, Qt::AlignCenter, glyph_);
-        p->restore();
+    // `size` in the pixels of the screen: QIcon asks for twice the size on a screen scaled to
+    // 200 % and gives the pixmap its scale itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        return drawnPicture(mode == QIcon::Disabled ? name_ + QStringLiteral("-off") : name_, size,
+                            1.0);
     }
-    QIconEngine* clone() const override { return new GlyphIconEngine(*this); }
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal scale = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap picture = pixmap((QSizeF(rect.size()) * scale).toSize(), mode, state);
+        picture.setDevicePixelRatio(scale);
+        painter->drawPixmap(rect, picture);
+    }
+    QIconEngine* clone() const override { return new ToolbarIconEngine(*this); }
+    QString key() const override { return QStringLiteral("tarvel-toolbar"); }
 
 private:
-    QString glyph_;
-    QColor colour_;
-};
-
-// ---- Pictures on a badge (begin) ----
-// Commands whose initial would say little ("I" for printing) get a small drawing instead, in
-// the badge's ink, drawn into the square `r` (the badge less its border).
-using Picture = void (*)(QPainter& p, const QRectF& r, const QColor& ink);
-
-// A printer with a sheet going in at the top and one coming out at the front.
-void drawPrinter(QPainter& p, const QRectF& r, const QColor& ink) {
-    const qreal u = r.width() / 16;
-    const qreal line = qMax(1.0, u);
-    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({QPointF(r.left() + 5 * u, r.top() + 6.5 * u),
-                              QPointF(r.left() + 5 * u, r.top() + 2.5 * u),
-                              QPointF(r.left() + 11 * u, r.top() + 2.5 * u),
-                              QPointF(r.left() + 11 * u, r.top() + 6.5 * u)}));
-    p.drawRoundedRect(QRectF(r.left() + 2.5 * u, r.top() + 6.5 * u, 11 * u, 5 * u), u, u);
-    p.setBrush(ink);
-    p.drawEllipse(QPointF(r.left() + 11 * u, r.top() + 8.5 * u), 0.6 * u, 0.6 * u);
-    p.setBrush(Qt::NoBrush);
-    p.drawPolyline(QPolygonF({QPointF(r.left() + 5 * u, r.top() + 11.5 * u),
-                              QPointF(r.left() + 5 * u, r.top() + 14 * u),
-                              QPointF(r.left() + 11 * u, r.top() + 14 * u),
-                              QPointF(r.left() + 11 * u, r.top() + 11.5 * u)}));
-}
-
-// A sheet of costs: a page with a folded corner, lines of items and a coin.
-void drawCostSheet(QPainter& p, const QRectF& r, const QColor& ink) {
-    const qreal u = r.width() / 16;
-    const qreal line = qMax(1.0, u);
-    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    QPainterPath page;
-    page.moveTo(r.left() + 3 * u, r.top() + 2 * u);
-    page.lineTo(r.left() + 9.5 * u, r.top() + 2 * u);
-    page.lineTo(r.left() + 12 * u, r.top() + 4.5 * u);
-    page.lineTo(r.left() + 12 * u, r.top() + 14 * u);
-    page.lineTo(r.left() + 3 * u, r.top() + 14 * u);
-    page.closeSubpath();
-    p.drawPath(page);
-    for (int row = 0; row < 3; ++row) {
-        const qreal y = r.top() + (6 + 2.5 * row) * u;
-        p.drawLine(QPointF(r.left() + 5 * u, y), QPointF(r.left() + 9 * u, y));
-    }
-    p.setBrush(ink);
-    p.drawEllipse(QPointF(r.left() + 12 * u, r.top() + 12 * u), 2.5 * u, 2.5 * u);
-}
-
-// An open book of instructions.
-void drawOpenBook(QPainter& p, const QRectF& r, const QColor& ink) {
-    const qreal u = r.width() / 16;
-    const qreal line = qMax(1.0, u);
-    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    const QPointF spineTop(r.left() + 8 * u, r.top() + 4.5 * u);
-    const QPointF spineBottom(r.left() + 8 * u, r.top() + 13 * u);
-    for (const qreal side : {-1.0, 1.0}) {
-        QPainterPath leaf;
-        leaf.moveTo(spineTop);
-        leaf.quadTo(QPointF(r.left() + (8 + side * 3) * u, r.top() + 3 * u),
-                    QPointF(r.left() + (8 + side * 6) * u, r.top() + 4 * u));
-        leaf.lineTo(QPointF(r.left() + (8 + side * 6) * u, r.top() + 12 * u));
-        leaf.quadTo(QPointF(r.left() + (8 + side * 3) * u, r.top() + 11.5 * u), spineBottom);
-        p.drawPath(leaf);
-        for (int row = 0; row < 2; ++row) {
-            const qreal y = r.top() + (7 + 2.5 * row) * u;
-            p.drawLine(QPointF(r.left() + (8 + side * 2) * u, y),
-                       QPointF(r.left() + (8 + side * 4.5) * u, y));
-        }
-    }
-    p.drawLine(spineTop, spineBottom);
-}
-
-// Categories side by side: three columns of rising fees on a base line, the middle one
-// marked as chosen.
-void drawComparison(QPainter& p, const QRectF& r, const QColor& ink) {
-    const qreal u = r.width() / 16;
-    const qreal line = qMax(1.0, u);
-    p.setPen(QPen(ink, line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.drawLine(QPointF(r.left() + 2 * u, r.top() + 13.5 * u),
-               QPointF(r.left() + 14 * u, r.top() + 13.5 * u));
-    const qreal heights[] = {4.5, 7, 9.5};
-    for (int i = 0; i < 3; ++i) {
-        const QRectF column(r.left() + (3 + 3.8 * i) * u, r.top() + (12.5 - heights[i]) * u,
-                            2.6 * u, heights[i] * u);
-        p.setBrush(i == 1 ? ink : Qt::NoBrush);
-        p.drawRect(column);
-    }
-    p.setBrush(Qt::NoBrush);
-}
-
-class PictureIconEngine : public DrawnIconEngine {
-public:
-    PictureIconEngine(Picture picture, QColor colour) : picture_(picture), colour_(colour) {}
-
-    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
-        p->save();
-        p->setRenderHint(QPainter::Antialiasing);
-        const QRectF r = QRectF(rect).adjusted(1, 1, -1, -1);
-        const QColor ink = drawBadge(*p, r, mode, colour_);
-        picture_(*p, r, ink);
-        p->restore();
-    }
-    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
-
-private:
-    Picture picture_;
-    QColor colour_;
-};
-// ---- Pictures on a badge (end) ----
-
-struct ToolbarImage {
-    const char* key;
-    const char* themeName; // "" when no theme icon fits
-    const char* glyph;
-    QRgb colour;
-    Picture picture = nullptr; // drawn instead of the glyph
-};
-
-// Colours group the commands: computing and prices blue, currency green, records and
-// printing slate, deviations orange, value and offer purple, help teal, cancel and exit red.
-constexpr ToolbarImage kToolbarImages[] = {
-    {"Cijena", "accessories-calculator", "=", 0x2a6fb0},
-    {"KN", "", "kn", 0x2e8b57},
-    {"DM", "", "DM", 0x2e8b57},
-    {"EUR", "", "€", 0x2e8b57},
-    {"Kurs", "", "⇄", 0x2e8b57},
-    {"Min", "", "min", 0x2a6fb0},
-    {"Max", "", "max", 0x2a6fb0},
-    {"Odabir", "", "≈", 0x2a6fb0},
-    {"Usporedba", "", "U", 0x2a6fb0, drawComparison},
-    {"Pohrani", "document-save", "↓", 0x4f6475},
-    {"Note", "text-x-generic", "≡", 0x4f6475},
-    {"Ispis", "document-print", "I", 0x4f6475, drawPrinter},
-    {"Odstup", "list-add", "+", 0xd2691e},
-    {"Odstupminus", "list-remove", "−", 0xd2691e},
-    {"Vrijednost", "", "⌂", 0x7b4fa0},
-    {"Ponuda", "document-new", "✉", 0x7b4fa0},
-    {"Pvidi", "document-print-preview", "▤", 0x7b4fa0},
-    {"Ponisti", "edit-clear", "✕", 0xb22222},
-    {"Ptarvel", "help-contents", "?", 0x1f8a8a},
-    {"Ptroskovi", "", "T", 0x1f8a8a, drawCostSheet},
-    {"Pupute", "help-faq", "U", 0x1f8a8a, drawOpenBook},
-    {"Izlaz", "application-exit", "⇥", 0xb22222},
+    QString name_;
 };
 
 } // namespace
@@ -251,57 +91,19 @@ QIcon applicationIcon() {
     return QIcon(QStringLiteral(":/icons/tarvel.svg"));
 }
 
-QIcon glyphIcon(const QString& glyph, const QColor& colour) {
-    return QIcon(new GlyphIconEngine(glyph, colour));
-}
-
 QIcon toolbarIcon(const std::string& key) {
-    for (const ToolbarImage& image : kToolbarImages) {
-        if (key != image.key)
-            continue;
-        // The program's own pictures on every desktop: one look whatever the icon theme, and
-        // no search through the theme's folders at start.
-        return image.picture ? QIcon(new PictureIconEngine(image.picture, QColor(image.colour)))
-                             : glyphIcon(QString::fromUtf8(image.glyph), QColor(image.colour));
-    }
-    return glyphIcon(QString::fromStdString(key.substr(0, 1)), QColor(Qt::gray));
+    initialiseIconResources();
+    // The program's own pictures on every desktop: one look whatever the icon theme, and no
+    // search through the theme's folders at start.
+    const QString name = QStringLiteral("toolbar/") + QString::fromStdString(key);
+    if (!QResource(QStringLiteral(":/pictures/") + name + QStringLiteral(".pixels")).isValid())
+        return {};
+    return QIcon(new ToolbarIconEngine(name));
 }
 
 QPixmap buildingPicture(const QSize& size, qreal devicePixelRatio) {
-    QPixmap pm(size * devicePixelRatio);
-    pm.setDevicePixelRatio(devicePixelRatio);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r(QPointF(0, 0), QSizeF(size));
-    // A drawing sheet with a grid, a building elevation and a dimension line.
-    p.setPen(QPen(QColor(170, 190, 210), 1));
-    p.setBrush(QColor(246, 249, 252));
-    p.drawRoundedRect(r.adjusted(1, 1, -1, -1), 6, 6);
-    p.setPen(QPen(QColor(222, 230, 238), 1));
-    for (qreal x = r.left() + 12; x < r.right() - 4; x += 12)
-        p.drawLine(QPointF(x, r.top() + 4), QPointF(x, r.bottom() - 4));
-    for (qreal y = r.top() + 12; y < r.bottom() - 4; y += 12)
-        p.drawLine(QPointF(r.left() + 4, y), QPointF(r.right() - 4, y));
-    const QRectF house(r.left() + r.width() * 0.22, r.top() + r.height() * 0.14, r.width() * 0.56,
-                       r.height() * 0.62);
-    drawHouse(p, house, kNavy, 3);
-    p.setPen(QPen(kNavy, 2));
-    const qreal floorY = house.top() + house.height() * 0.62;
-    const qreal wallL = house.left() + house.width() * 0.12;
-    const qreal wallR = house.right() - house.width() * 0.12;
-    p.drawLine(QPointF(wallL, floorY), QPointF(wallR, floorY));
-    const qreal w = (wallR - wallL) / 7;
-    for (int i = 0; i < 3; ++i)
-        p.drawRect(QRectF(wallL + w * (1 + 2 * i), floorY - w * 1.6, w, w * 1.1));
-    p.setBrush(kGold);
-    p.drawRect(QRectF(wallL + w * 3, house.bottom() - w * 1.6, w, w * 1.6));
-    const qreal dimY = house.bottom() + r.height() * 0.1;
-    p.setPen(QPen(kGold.darker(120), 1.5));
-    p.drawLine(QPointF(wallL, dimY), QPointF(wallR, dimY));
-    p.drawLine(QPointF(wallL, dimY - 5), QPointF(wallL, dimY + 5));
-    p.drawLine(QPointF(wallR, dimY - 5), QPointF(wallR, dimY + 5));
-    return pm;
+    return drawnPicture(QStringLiteral("building-%1x%2").arg(size.width()).arg(size.height()), size,
+                        devicePixelRatio);
 }
 
 } // namespace tarvel::ui

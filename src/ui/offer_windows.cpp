@@ -8,7 +8,6 @@
 
 #include "ui/icons.h"
 #include "ui/window_building.h"
-#include "ui/windows.h"
 #include "ui_frm_ponuda.h"
 
 namespace tarvel::ui {
@@ -28,10 +27,6 @@ std::unique_ptr<QWidget> buildFrmPonuda() {
     ui.Picture1->setPixmap(applicationIcon().pixmap(side, side));
     ui.Picture1->setFixedSize(side, side);
     return dialog;
-}
-
-void registerOfferWindows(Windows& windows) {
-    windows.registerWindow("frmPonuda", buildFrmPonuda);
 }
 
 } // namespace tarvel::ui

@@ -6,12 +6,7 @@
 
 namespace tarvel::ui {
 
-class Windows;
-
 // The offer composer, built from its .ui file, not yet bound.
 std::unique_ptr<QWidget> buildFrmPonuda();
-
-// Registers the offer composer's window.
-void registerOfferWindows(Windows& windows);
 
 } // namespace tarvel::ui

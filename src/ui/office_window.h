@@ -9,8 +9,4 @@ namespace tarvel::ui {
 // The office dialog's widgets (frm_ured.ui), not yet bound.
 std::unique_ptr<QWidget> buildFrmUred();
 
-// The main window (buildFrmGl) with the picture of its command "Dokument", which the drawn
-// toolbar images have no badge for.
-std::unique_ptr<QWidget> buildFrmGlWithDocument();
-
 } // namespace tarvel::ui

@@ -10,10 +10,6 @@ namespace tarvel::helpgen {
 
 namespace fs = std::filesystem;
 
-fs::path utf8Path(std::string_view name) {
-    return fs::path(std::u8string(name.begin(), name.end()));
-}
-
 std::string escaped(std::string_view text) {
     std::string out;
     for (const char c : text) {
@@ -58,13 +54,13 @@ void writeFile(const fs::path& path, std::string_view text) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     if (!out)
-        throw std::runtime_error("ne mogu pisati " + path.string());
+        throw std::runtime_error("ne mogu pisati " + utf8Text(path));
 }
 
 std::string readFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw std::runtime_error("ne mogu čitati " + path.string());
+        throw std::runtime_error("ne mogu čitati " + utf8Text(path));
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "forms/utf8_path.h"
+
 // A compiled HTML help file in the making: the folder its pages are written to in UTF-8, and
 // its project file for `chmcmd`, which lists every page and picture.
 namespace tarvel::helpgen {
@@ -44,8 +46,9 @@ private:
     std::vector<std::string> files_;
 };
 
-// A path from its UTF-8 text, whatever the system's own code.
-std::filesystem::path utf8Path(std::string_view name);
+// Paths from and to their UTF-8 text, whatever the system's own code.
+using forms::utf8Path;
+using forms::utf8Text;
 // Writes a text file whole.
 void writeFile(const std::filesystem::path& path, std::string_view text);
 std::string readFile(const std::filesystem::path& path);

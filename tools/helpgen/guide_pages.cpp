@@ -44,8 +44,9 @@ std::vector<std::vector<std::string>> readList(const fs::path& path, size_t fiel
         }
         row.push_back(trimmed(std::string_view(text).substr(start)));
         if (row.size() != fields)
-            throw std::runtime_error(path.string() + ":" + std::to_string(number) + ": očekivano " +
-                                     std::to_string(fields) + " polja odvojenih znakom |");
+            throw std::runtime_error(utf8Text(path) + ":" + std::to_string(number) +
+                                     ": očekivano " + std::to_string(fields) +
+                                     " polja odvojenih znakom |");
         rows.push_back(row);
     }
     return rows;

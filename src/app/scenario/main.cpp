@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tarvel-scenario: replays scenario files on the calculator's windows and checks what the
 // program shows and writes.
+#include <QString>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include "app/scenario/random_use.h"
 #include "app/scenario/runner.h"
 #include "app/scenario/widgets.h"
+#include "forms/utf8_path.h"
 #include "system/file_writes.h"
 
 namespace {
@@ -21,11 +23,17 @@ constexpr const char* kUsage = "usage: tarvel-scenario [--widgets] [--keep DIR] 
                                "       tarvel-scenario --compare --random SEED [--events N]\n";
 
 std::string readFile(const std::string& path, bool& ok) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(tarvel::forms::utf8Path(path), std::ios::binary);
     ok = static_cast<bool>(in);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+// A command-line argument as UTF-8: the system gives it in the local code page (the ANSI code page
+// on Windows), and every path is kept as UTF-8 inside.
+std::string utf8Argument(const char* argument) {
+    return QString::fromLocal8Bit(argument).toStdString();
 }
 
 } // namespace
@@ -40,7 +48,7 @@ int main(int argc, char** argv) {
     bool compare = false;
     RandomUseOptions randomOptions;
     for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+        const std::string arg = utf8Argument(argv[i]);
         if (arg == "--widgets") {
             widgets = true;
         } else if (arg == "--compare") {
@@ -48,7 +56,7 @@ int main(int argc, char** argv) {
             compare = true;
             widgets = true;
         } else if (arg == "--keep" && i + 1 < argc) {
-            keep = argv[++i];
+            keep = utf8Argument(argv[++i]);
         } else if (arg == "--random" && i + 1 < argc) {
             random = true;
             randomOptions.seed = std::stoull(argv[++i]);
@@ -117,7 +125,7 @@ int main(int argc, char** argv) {
                 std::string directory = temporary.path().toStdString();
                 if (!keep.empty()) {
                     directory = keep;
-                    std::filesystem::create_directories(directory);
+                    std::filesystem::create_directories(tarvel::forms::utf8Path(directory));
                 }
                 Runner runner(script, directory, factory);
                 outcome = runner.run();

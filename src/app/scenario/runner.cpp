@@ -7,6 +7,7 @@
 
 #include "calculator/frm_gl.h"
 #include "forms/keys.h"
+#include "forms/utf8_path.h"
 #include "program/program.h"
 #include "system/cp1250.h"
 
@@ -46,7 +47,7 @@ std::string blockBytes(const std::vector<std::string>& block) {
 }
 
 std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(forms::utf8Path(path), std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
@@ -146,7 +147,7 @@ void Runner::execute(const Step& step) {
 }
 
 void Runner::writeFile(const std::string& name, const std::vector<std::string>& block) {
-    std::ofstream out(directory_ + "/" + name, std::ios::binary | std::ios::trunc);
+    std::ofstream out(forms::utf8Path(directory_ + "/" + name), std::ios::binary | std::ios::trunc);
     out << blockBytes(block);
     if (!out)
         fail("cannot write file " + name);

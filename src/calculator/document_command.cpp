@@ -6,7 +6,6 @@
 
 #include "calculator/calculator.h"
 #include "calculator/office.h"
-#include "forms/document_printer.h"
 
 namespace tarvel::calculator {
 
@@ -15,12 +14,7 @@ void showClientDocument(Calculator& calc, forms::ClientDocument document,
     forms::Platform& platform = calc.platform();
     document.office = readOffice(platform.settings());
     document.placeAndDate = placeAndDate(document.office.adresa, today());
-    std::optional<std::string> failure;
-    if (forms::DocumentPrinter* printer = forms::documentPrinter(platform)) {
-        failure = printer->printClientDocument(document, target);
-    } else {
-        failure = "ovdje se dokumenti ne mogu slagati.";
-    }
+    const std::optional<std::string> failure = platform.printClientDocument(document, target);
     if (failure)
         platform.messageBox(forms::MsgIcon::Critical, forms::MsgButtons::Ok, " Ispis podataka",
                             "Greška : " + *failure);

@@ -7,7 +7,8 @@
 
 // A document a client can be sent: a calculation, an offer or an estimate, typeset on A4 pages
 // under the office's letterhead. The windows build it from the values they show, the same
-// values their text files are made of; the platform only typesets it (forms/document_printer.h).
+// values their text files are made of; the platform only typesets it
+// (Platform::printClientDocument).
 namespace tarvel::forms {
 
 enum class Align { Left, Right, Centre };

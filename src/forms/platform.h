@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/client_document.h"
+
 // What the window models need from the machine. The program implements it with Qt; the
 // scenario runner and the tests implement it by recording.
 namespace tarvel::forms {
@@ -117,6 +119,16 @@ public:
     // failure's description, or nothing when the document went out or the user cancelled.
     virtual std::optional<std::string> printDocument(const std::string& title, PrintTarget target,
                                                      const PrintRender& render) = 0;
+    // Typesets a client document and prints it, shows it in a print preview (from which it can
+    // be printed or saved as a PDF file) or saves it as a PDF file. Returns the failure's
+    // description, or nothing when the document went out or the user cancelled. A platform
+    // that cannot typeset says so.
+    virtual std::optional<std::string> printClientDocument(const ClientDocument& document,
+                                                           PrintTarget target) {
+        (void)document;
+        (void)target;
+        return "ovdje se dokumenti ne mogu slagati.";
+    }
     // Asks the desktop to open a mail or web address; on failure returns the system's error.
     virtual std::optional<std::string> openAddress(const std::string& address) = 0;
     virtual void setBusy(bool busy) = 0;

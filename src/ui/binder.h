@@ -105,7 +105,7 @@ private:
     void caretFromWidget(Binding& b);
     void paste(Binding& b);
 
-    // ---- Tabs of a tab strip (begin) ----
+    // Tabs of a tab strip.
     // A tab is a control of its own, "tbsVrste(6)", held by the tab strip's control; it shows
     // as a tab of the strip's QTabBar.
     struct TabBinding {
@@ -117,7 +117,6 @@ private:
     void bindTab(forms::Control& tab);
     void refreshTabs();
     bool tabMouse(QTabBar& bar, QMouseEvent& event);
-    // ---- Tabs of a tab strip (end) ----
 
     forms::Form* form_;
     QWidget* window_;
@@ -147,10 +146,9 @@ QString withMnemonic(const QString& caption, const QString& mnemonic);
 // The caption again from what such a label shows.
 QString withoutMnemonic(const QString& shown);
 
-// ---- Tabs of a tab strip (begin) ----
+// Tabs of a tab strip.
 // The index of a tab control ("tbsVrste(6)" of the strip "tbsVrste"), or -1 for a control that
 // is not a tab.
 int tabIndexOf(const forms::Control& control);
-// ---- Tabs of a tab strip (end) ----
 
 } // namespace tarvel::ui

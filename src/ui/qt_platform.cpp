@@ -129,7 +129,7 @@ bool QtPlatform::openTextViewer(const std::string& fileName) {
     return true;
 }
 
-// ---- Help (begin) ----
+// Help.
 namespace {
 
 // A help document named by the models ("\\Tarvel.chm"): in the program directory, else where
@@ -201,7 +201,6 @@ void QtPlatform::showClassicHelp(const std::string& file, int) {
                "Klasična pomoć (datoteke .hlp) na ovom sustavu nije dostupna.\r\n"
                "Pomoć u HTML obliku uključuje se u izborniku „Pomoć“ stavkom „HTML\u00A0pomoć“.");
 }
-// ---- Help (end) ----
 
 std::optional<std::string> QtPlatform::printDocument(const std::string& title,
                                                      forms::PrintTarget target,
@@ -256,7 +255,7 @@ std::optional<std::string> QtPlatform::printDocument(const std::string& title,
 #endif
 }
 
-// ---- Client documents (begin) ----
+// Client documents.
 namespace {
 
 // Asks where to save a document as PDF, in the user's documents folder; "" when cancelled.
@@ -324,7 +323,6 @@ std::optional<std::string> QtPlatform::printClientDocument(const forms::ClientDo
     return file.isEmpty() ? std::nullopt : saveDocumentPdf(file, document);
 #endif
 }
-// ---- Client documents (end) ----
 
 std::optional<std::string> QtPlatform::openAddress(const std::string& address) {
     if (QDesktopServices::openUrl(QUrl(qs(address))))

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "forms/document_printer.h"
 #include "forms/platform.h"
 
 namespace tarvel::ui {
@@ -12,7 +11,7 @@ namespace tarvel::ui {
 class Windows;
 
 // The machine as the program's window models see it when they run with real windows.
-class QtPlatform : public forms::Platform, public forms::DocumentPrinter {
+class QtPlatform : public forms::Platform {
 public:
     // Files live in the program directory; settings in the per-user store of QSettings.
     QtPlatform();

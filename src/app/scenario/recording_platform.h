@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "forms/document_printer.h"
 #include "forms/platform.h"
 
 namespace tarvel::scenario {
@@ -32,7 +31,7 @@ struct Effect {
 
 // A platform that records what the program shows instead of showing it, answers questions
 // from a queue, keeps the settings in memory and the files in a real directory.
-class RecordingPlatform : public forms::Platform, public forms::DocumentPrinter {
+class RecordingPlatform : public forms::Platform {
 public:
     explicit RecordingPlatform(const std::string& directory);
     ~RecordingPlatform() override;

@@ -148,4 +148,13 @@ void Control::editKey(int keyCode) {
     }
 }
 
+std::string withoutAccelerator(std::string_view caption) {
+    std::string text;
+    for (const char c : caption) {
+        if (c != '&')
+            text += c;
+    }
+    return text;
+}
+
 } // namespace tarvel::forms

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvel::forms {
@@ -150,5 +151,8 @@ private:
     bool tabStop_ = true;
     Control* buddy_ = nullptr;
 };
+
+// A caption as plain text, without the "&" that marks its access key ("&Vodovod" → "Vodovod").
+std::string withoutAccelerator(std::string_view caption);
 
 } // namespace tarvel::forms

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "offer/offer_document.h"
 
+#include "forms/control.h"
 #include "forms/number_text.h"
 #include "records/calculation_document.h"
 
@@ -13,18 +14,9 @@ using forms::fmt;
 using forms::kMoney;
 using forms::num;
 using forms::RowStyle;
+using forms::withoutAccelerator;
 
 namespace {
-
-// "&Vodovod, odvod, plin" as a heading: "Vodovod, odvod, plin".
-std::string withoutAccelerator(std::string_view caption) {
-    std::string text;
-    for (char c : caption) {
-        if (c != '&')
-            text += c;
-    }
-    return text;
-}
 
 DocumentCell amount(const std::string& text) {
     return {text, Align::Right};

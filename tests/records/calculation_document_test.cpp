@@ -2,6 +2,8 @@
 // The calculation as a document for the client: the same figures as its record, in a table.
 #include "records/calculation_document.h"
 
+#include "interior_design.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,34 +15,14 @@ namespace {
 using forms::Align;
 using forms::RowStyle;
 
-// An interior design of 1.500.000,00 kn, category III, the maximums of phases 1 to 5 taken;
-// phase 4 has no share and phases 6 to 8 are not on show.
+// The record's interior design, its label with the colon the window shows, and the phases
+// not on show holding "0" as their labels do.
 RecordInputs interiorDesign() {
-    RecordInputs in;
-    in.txtNaziv = "Obiteljska kuća Horvat";
-    in.lblProjekt = "PROJEKT UNUTARNJEG UREĐENJA PROSTORA";
+    RecordInputs in = test::interiorDesign();
     in.lbl1 = "Proračunska vrijednost:";
-    in.txtInvest = "1.500.000,00";
-    in.lblValutaFaza = "kn";
-    in.fraKatVisible = true;
-    in.category = 3;
-    in.lblCmin = "64.795,22";
-    in.lblCmax = "70.255,46";
-    in.lblSumamin = "38.877,13";
-    in.lblSumamax = "42.153,28";
-    in.lblOdabir = "42.153,28";
-    in.phases = {{{"1. Provjera zadatka", "2", "1.405,11", true},
-                  {"2. Idejno rješenje", "4", "2.810,22", true},
-                  {"3. Idejni projekt", "9", "6.322,99", true},
-                  {"4. Projekt za dozvolu", "0", "0", true},
-                  {"5. Glavni projekt", "45", "31.614,96", true},
-                  {"6. Troškovnik", "2", "0", false},
-                  {"7. Izvedbeni projekt", "35", "0", false},
-                  {"8. Nadzor", "3", "0", false}}};
-    in.txtPopust = "0";
-    in.txtDodaj = "0";
-    in.Usluga = "Aunutar";
-    in.Stopa = 0.22;
+    in.phases[3].lblC = "0";
+    for (int i = 5; i < 8; ++i)
+        in.phases[i].lblC = "0";
     return in;
 }
 

@@ -3,20 +3,12 @@
 #include <stdexcept>
 
 #include "calculator/catalogue.h"
+#include "forms/control.h"
 #include "forms/number_text.h"
 #include "main_window.h"
 #include "pages.h"
 
 namespace tarvel::helpgen {
-
-std::string plainCaption(std::string_view caption) {
-    std::string out;
-    for (const char c : caption) {
-        if (c != '&')
-            out += c;
-    }
-    return out;
-}
 
 std::string menuPath(std::string_view menuItem) {
     std::string path;
@@ -29,8 +21,8 @@ std::string menuPath(std::string_view menuItem) {
         }
         if (!found)
             throw std::runtime_error("nema izbornika " + std::string(name));
-        path = path.empty() ? plainCaption(found->caption)
-                            : plainCaption(found->caption) + " › " + path;
+        path = path.empty() ? forms::withoutAccelerator(found->caption)
+                            : forms::withoutAccelerator(found->caption) + " › " + path;
         name = found->parent;
     }
     return path;

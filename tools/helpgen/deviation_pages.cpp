@@ -7,6 +7,7 @@
 #include "calculator/catalogue.h"
 #include "calculator/help.h"
 #include "deviations/deviation_catalogue.h"
+#include "forms/control.h"
 #include "forms/number_text.h"
 #include "pages.h"
 
@@ -184,8 +185,9 @@ std::string servicePage(Book& book, const DeviationService& service, const Progr
     if (!window.state().TekstOdstupanja.empty())
         html += "<p>U zapis izračuna upisuje se:</p>\n<pre>" +
                 lines(window.state().TekstOdstupanja) + "</pre>\n";
-    book.page(std::string(service.helpPage), "Odstupanja – " + plainCaption(entry.caption), html);
-    return "<li>" + link(service.helpPage, plainCaption(entry.caption)) + " – " +
+    book.page(std::string(service.helpPage),
+              "Odstupanja – " + forms::withoutAccelerator(entry.caption), html);
+    return "<li>" + link(service.helpPage, forms::withoutAccelerator(entry.caption)) + " – " +
            escaped(entry.title) + "</li>\n";
 }
 

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "calculator/catalogue.h"
+#include "forms/control.h"
 #include "pages.h"
 
 namespace tarvel::helpgen {
@@ -84,7 +85,7 @@ void menusPage(Book& book) {
         if (m.parent.empty()) {
             flush();
             const std::string key = accessKey(m.caption);
-            html += "<h2>" + escaped(plainCaption(m.caption)) + "</h2>\n" +
+            html += "<h2>" + escaped(forms::withoutAccelerator(m.caption)) + "</h2>\n" +
                     (key.empty() ? std::string() : "<p>Otvara se i tipkama " + key + ".</p>\n");
             continue;
         }
@@ -140,8 +141,9 @@ void keyboardPage(Book& book, const fs::path& sources) {
     std::vector<std::vector<std::string>> menus;
     for (const calculator::MenuDefinition& m : calculator::menuBar()) {
         if (m.parent.empty() && !accessKey(m.caption).empty())
-            menus.push_back({accessKey(m.caption),
-                             "otvara izbornik „" + escaped(plainCaption(m.caption)) + "“"});
+            menus.push_back(
+                {accessKey(m.caption),
+                 "otvara izbornik „" + escaped(forms::withoutAccelerator(m.caption)) + "“"});
     }
     html += "<h2>Izbornici glavnog prozora</h2>\n" + table({"Tipka", "Što radi"}, menus);
 

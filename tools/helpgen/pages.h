@@ -30,8 +30,7 @@ std::string command(const ProgramFacts& facts, const std::string& key);
 std::string menuPath(std::string_view menuItem);
 // True for a menu that holds items.
 bool hasItems(std::string_view menu);
-// A caption without its access-key marker: "&Arhitektura" gives "Arhitektura".
-std::string plainCaption(std::string_view caption);
+
 // A table of `columns` header cells and rows of cells, all HTML.
 std::string table(const std::vector<std::string>& header,
                   const std::vector<std::vector<std::string>>& rows);

@@ -11,6 +11,7 @@
 #include "calculator/help.h"
 #include "deviations/deviation_catalogue.h"
 #include "fee_scale.h"
+#include "forms/control.h"
 #include "forms/number_text.h"
 #include "main_window.h"
 #include "pages.h"
@@ -264,12 +265,13 @@ const calculator::MenuDefinition& menuOf(std::string_view name) {
 std::string pageTitle(const std::vector<const CatalogueEntry*>& entries) {
     std::string captions;
     for (const CatalogueEntry* e : entries)
-        captions += (captions.empty() ? "" : ", ") + plainCaption(e->caption);
+        captions += (captions.empty() ? "" : ", ") + forms::withoutAccelerator(e->caption);
     const calculator::MenuDefinition& parent = menuOf(menuOf(entries.front()->menuItem).parent);
     bool oneSubmenu = !parent.parent.empty();
     for (const CatalogueEntry* e : entries)
         oneSubmenu = oneSubmenu && menuOf(e->menuItem).parent == parent.name;
-    return oneSubmenu ? plainCaption(parent.caption) + " (" + captions + ")" : captions;
+    return oneSubmenu ? forms::withoutAccelerator(parent.caption) + " (" + captions + ")"
+                      : captions;
 }
 
 // The menus in the order of the menu bar, every service linked to its page.
@@ -288,13 +290,13 @@ void contentsPage(Book& book) {
         while (!open.empty() && open.back() != m.parent)
             close();
         if (m.parent.empty()) {
-            html += "<h2>" + escaped(plainCaption(m.caption)) + "</h2>\n<ul>\n";
+            html += "<h2>" + escaped(forms::withoutAccelerator(m.caption)) + "</h2>\n<ul>\n";
             open.push_back(m.name);
         } else if (const CatalogueEntry* entry = calculator::findEntry(m.name)) {
-            html += "<li>" + link(entry->helpPage, plainCaption(m.caption)) + " – " +
+            html += "<li>" + link(entry->helpPage, forms::withoutAccelerator(m.caption)) + " – " +
                     escaped(entry->title) + "</li>\n";
         } else if (hasItems(m.name)) {
-            html += "<li>" + escaped(plainCaption(m.caption)) + "\n<ul>\n";
+            html += "<li>" + escaped(forms::withoutAccelerator(m.caption)) + "\n<ul>\n";
             open.push_back(m.name);
         }
     }

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// What a screen reader hears: every widget of every window that can take the focus has a
-// name of its own, taken from what it shows, and labels belong to their boxes; option buttons
-// are radio buttons and check boxes check boxes.
+// Every window on real widgets as the keyboard and a screen reader meet it: every widget that
+// can take the focus has a name of its own, taken from what it shows, and labels belong to their
+// boxes; option buttons are radio buttons and check boxes check boxes; and the Tab key goes one
+// way on the model and on the widgets (Qt's focus chain over the widgets on view that take the
+// Tab key is the model's tab order).
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
@@ -72,6 +74,23 @@ void expectNamedFocusableWidgets(QWidget& window, const std::string& where) {
     EXPECT_GT(focusable, 0);
 }
 
+std::vector<std::string> focusChain(QWidget& window) {
+    std::vector<std::string> names;
+    for (QWidget* w = window.nextInFocusChain(); w && w != &window; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->window() == &window &&
+            w->isVisibleTo(&window) && w->isEnabled())
+            names.push_back(w->objectName().toStdString());
+    }
+    return names;
+}
+
+std::vector<std::string> tabOrder(const forms::Form& form) {
+    std::vector<std::string> names;
+    for (const forms::Control* c : form.tabOrder())
+        names.push_back(c->name());
+    return names;
+}
+
 using Names = std::vector<std::pair<const char*, const char*>>;
 
 void expectNames(QWidget& window, const Names& expected) {
@@ -108,6 +127,8 @@ protected:
         binder->refresh();
         expectNamedFocusableWidgets(*window, name);
         expectNames(*window, expected);
+        EXPECT_FALSE(tabOrder(form).empty()) << name;
+        EXPECT_EQ(focusChain(*window), tabOrder(form)) << name;
         binder->detach();
     }
 
@@ -121,8 +142,10 @@ TEST_F(AccessibilityTest, MainWindowBeforeAndAfterAServiceIsPriced) {
     check("frmGl", buildFrmGl);
     computeExample();
     check("frmGl", buildFrmGl);
-    // A plan service, with other phase captions and some phases hidden.
+    // A plan service, with other phase captions and some phases hidden, and the read-only rate
+    // box on view, which is no tab stop.
     calculator_.frmGl().ApplyEntry(*calculator::findEntry("mnuAPp"));
+    EXPECT_TRUE(calculator_.frmGl().txtKurs->reachable());
     check("frmGl", buildFrmGl);
 }
 
